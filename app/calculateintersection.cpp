@@ -1,0 +1,65 @@
+#include "app/vertisel.h"
+
+#include "canvas/drawingcanvas.h"
+#include "geometry/lineequation.h"
+#include "geometry/numberformat.h"
+#include "geometry/numberreading.h"
+
+namespace {
+
+// Field indices of one line's inputs and results.
+struct LineFields
+{
+    int x1, y1, x2, y2;
+    int A, B, C, k;
+};
+
+constexpr LineFields kLine1 { 0, 1, 2, 3, 4, 5, 6, 16 };
+constexpr LineFields kLine2 { 7, 8, 9, 10, 11, 12, 13, 17 };
+
+constexpr int kSolid = 0;
+constexpr int kDotted = 2;
+constexpr double kRingRadius = 30.0; // twips
+
+} // namespace
+
+// The steps run strictly in this order: each line is read, drawn and its
+// results written before the next line is read.
+void Vertisel::CalculateIntersection()
+{
+    DrawingCanvas *canvas = m_controls.picture1;
+    canvas->SetPenWidth(1);
+
+    LineEquation lines[2];
+    for (int i = 0; i < 2; ++i) {
+        const LineFields &f = i == 0 ? kLine1 : kLine2;
+        const double x1 = ReadNumber(readField(f.x1));
+        const double y1 = ReadNumber(readField(f.y1));
+        const double x2 = ReadNumber(readField(f.x2));
+        const double y2 = ReadNumber(readField(f.y2));
+        canvas->DrawSegment(x1, y1, x2, y2);
+        lines[i] = LineThrough(x1, y1, x2, y2);
+        writeField(f.A, FormatResult(lines[i].A));
+        writeField(f.B, FormatResult(lines[i].B));
+        writeField(f.C, FormatResult(lines[i].C));
+        writeField(f.k, FormatResult(lines[i].k));
+    }
+
+    writeField(kIntersectionXField, QString());
+    writeField(kIntersectionYField, QString());
+    const auto crossing = IntersectionOf(lines[0], lines[1]);
+    if (!crossing)
+        return; // no point to extend the lines to: nothing more is drawn
+    m_state.StoredXt = crossing->x;
+    m_state.StoredYt = crossing->y;
+    writeField(kIntersectionXField, FormatResult(m_state.StoredXt));
+    writeField(kIntersectionYField, FormatResult(m_state.StoredYt));
+
+    canvas->SetDashStyle(kDotted);
+    canvas->DrawSegment(ReadNumber(readField(kLine1.x1)), ReadNumber(readField(kLine1.y1)),
+        m_state.StoredXt, m_state.StoredYt);
+    canvas->DrawSegment(ReadNumber(readField(kLine2.x1)), ReadNumber(readField(kLine2.y1)),
+        m_state.StoredXt, m_state.StoredYt);
+    canvas->SetDashStyle(kSolid);
+    canvas->DrawRing(m_state.StoredXt, m_state.StoredYt, kRingRadius);
+}

@@ -1,0 +1,107 @@
+#include "app/vertisel.h"
+
+#include "canvas/drawingcanvas.h"
+#include "canvas/pointcapture.h"
+#include "content/taskcontent.h"
+#include "geometry/numberformat.h"
+
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+
+namespace {
+
+constexpr int kClientWidth = 7305 / DrawingCanvas::kTwipsPerPixel;
+constexpr int kClientHeight = 6360 / DrawingCanvas::kTwipsPerPixel;
+const QColor kWindowColor(192, 192, 255);
+constexpr int kWindowPointSize = 12;
+
+} // namespace
+
+Vertisel::Vertisel(QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+              | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
+              | Qt::MSWindowsFixedSizeDialogHint)
+{
+    setWindowTitle(QStringLiteral("Аналитична геометрия - пресечна точка"));
+    setWindowIcon(applicationIcon());
+    setFixedSize(kClientWidth, kClientHeight);
+    QPalette windowPalette = palette();
+    windowPalette.setColor(QPalette::Window, kWindowColor);
+    setPalette(windowPalette);
+    setFont(QFont(QStringLiteral("Times New Roman"), kWindowPointSize));
+
+    m_controls = buildWindowControls(this);
+    m_controls.picture1->setBackgroundPicture(startupPhoto());
+    m_controls.text1->setPlainText(taskText());
+    m_controls.text1->setFocus();
+
+    for (qint16 index = 0; index < 2; ++index)
+        connect(m_controls.command1[index], &QPushButton::clicked, this,
+            [this, index] { Command1_Click(index); });
+    connect(m_controls.picture1, &DrawingCanvas::mouseDown, this, &Vertisel::Picture1_MouseDown);
+
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    Form_Load();
+}
+
+void Vertisel::Form_Load()
+{
+    m_state.ClickCount = 0;
+    m_controls.picture1->SetPersistentDrawing(true);
+}
+
+void Vertisel::Command1_Click(qint16 Index)
+{
+    switch (Index) {
+    case 0:
+        CalculateIntersection();
+        break;
+    case 1:
+        ClearAll();
+        break;
+    default:
+        break;
+    }
+}
+
+void Vertisel::Picture1_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, float X, float Y)
+{
+    DrawingCanvas *canvas = m_controls.picture1;
+    const CaptureStep step = PointCaptureStep(m_state.ClickCount);
+    if (step.action == CaptureStep::Action::Blank) {
+        canvas->BlankReset();
+        return;
+    }
+    canvas->SetPenWidth(kCaptureDotWidth);
+    if (step.action == CaptureStep::Action::Record) {
+        writeField(step.xField, CoordinateText(X));
+        writeField(step.yField, CoordinateText(Y));
+    }
+    canvas->DrawPoint(X, Y);
+}
+
+void Vertisel::ClearAll()
+{
+    for (int i = 0; i < kFieldCount; ++i)
+        writeField(i, QString());
+    m_controls.picture1->BlankReset();
+    m_controls.picture1->ClearDrawings();
+    m_state.ClickCount = 1;
+}
+
+QString Vertisel::readField(int index) const
+{
+    return m_controls.text2[index]->text();
+}
+
+void Vertisel::writeField(int index, const QString &text)
+{
+    QLineEdit *field = m_controls.text2[index];
+    field->setText(text);
+    field->setCursorPosition(0);
+}

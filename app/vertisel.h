@@ -1,0 +1,35 @@
+#pragma once
+
+#include "app/taskstate.h"
+#include "app/windowcontrols.h"
+
+#include <QWidget>
+
+// The program's one window. It owns every control and the task state, routes
+// the button and canvas events to the commands, and runs Calculate and Clear.
+// All numbers pass through the field texts Text2(0)..Text2(17).
+class Vertisel : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Vertisel(QWidget *parent = nullptr);
+
+    const TaskState &taskState() const { return m_state; }
+
+    // The commands bound to the buttons "Изчисли" (0) and "Изчисти" (1).
+    void CalculateIntersection();
+    void ClearAll();
+
+private:
+    void Form_Load();
+    void Command1_Click(qint16 Index);
+    void Picture1_MouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, float X, float Y);
+
+    QString readField(int index) const;
+    // Writes a field and shows the beginning of its text, as a set text should.
+    void writeField(int index, const QString &text);
+
+    WindowControls m_controls;
+    TaskState m_state;
+};

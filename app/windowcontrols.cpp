@@ -1,0 +1,190 @@
+#include "app/windowcontrols.h"
+
+#include "canvas/drawingcanvas.h"
+
+#include <QFont>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace {
+
+// Positions are in twips, as designed; 15 twips are one logical pixel.
+struct Twips
+{
+    int left, top, width, height;
+    QRect toPixels() const
+    {
+        constexpr int k = DrawingCanvas::kTwipsPerPixel;
+        return QRect(left / k, top / k, width / k, height / k);
+    }
+};
+
+struct FieldPlacement
+{
+    int index;
+    int frame;
+    const char16_t *caption;
+    Twips label;
+    Twips field;
+};
+
+// In creation order, frame by frame; fields 14 to 17 are not in reading order.
+constexpr FieldPlacement kFields[kFieldCount] = {
+    { 0, 0, u"X1:", { 120, 360, 375, 315 }, { 480, 360, 1455, 315 } },
+    { 1, 0, u"Y1:", { 2040, 360, 375, 315 }, { 2400, 360, 1455, 315 } },
+    { 2, 0, u"X2:", { 120, 720, 375, 315 }, { 480, 720, 1455, 315 } },
+    { 3, 0, u"Y2:", { 2040, 720, 375, 315 }, { 2400, 720, 1455, 315 } },
+    { 4, 0, u"A1:", { 120, 1080, 375, 315 }, { 480, 1080, 1455, 330 } },
+    { 5, 0, u"B1:", { 2040, 1080, 375, 315 }, { 2400, 1080, 1455, 330 } },
+    { 6, 0, u"C1:", { 120, 1440, 375, 315 }, { 480, 1440, 1455, 330 } },
+    { 16, 0, u"k1:", { 2040, 1440, 375, 315 }, { 2400, 1440, 1455, 330 } },
+    { 7, 1, u"X1:", { 120, 360, 375, 315 }, { 480, 360, 1455, 315 } },
+    { 8, 1, u"Y1:", { 2040, 360, 495, 315 }, { 2520, 360, 1335, 315 } },
+    { 9, 1, u"X2:", { 120, 720, 375, 315 }, { 480, 720, 1455, 315 } },
+    { 10, 1, u"Y2:", { 2040, 720, 495, 315 }, { 2520, 720, 1335, 315 } },
+    { 11, 1, u"A2:", { 120, 1080, 375, 315 }, { 480, 1080, 1455, 315 } },
+    { 12, 1, u"B2:", { 2040, 1080, 495, 315 }, { 2520, 1080, 1335, 315 } },
+    { 13, 1, u"C2:", { 120, 1440, 375, 315 }, { 480, 1440, 1455, 315 } },
+    { 17, 1, u"k2:", { 2040, 1440, 495, 315 }, { 2520, 1440, 1335, 315 } },
+    { 14, 2, u"X:", { 120, 240, 255, 315 }, { 360, 240, 1095, 315 } },
+    { 15, 2, u"Y:", { 1560, 240, 255, 315 }, { 1800, 240, 1095, 315 } },
+};
+
+struct FramePlacement
+{
+    const char16_t *caption;
+    Twips place;
+};
+
+constexpr FramePlacement kFrames[3] = {
+    { u"Права 1:", { 3240, 480, 3975, 1815 } },
+    { u"Права 2:", { 3240, 2400, 3975, 1815 } },
+    { u"Координати на пресечна т.", { 120, 3480, 3015, 615 } },
+};
+
+constexpr Twips kCalculateButton { 120, 0, 975, 375 };
+constexpr Twips kTitle { 1200, 0, 4935, 375 };
+constexpr Twips kClearButton { 6360, 0, 975, 375 };
+constexpr Twips kCanvas { 120, 480, 3060, 3000 };
+constexpr Twips kTaskText { 120, 4320, 7095, 1935 };
+constexpr Twips kHiddenPicture { -120, 2520, 615, 255 };
+
+const QColor kFrameColor(192, 192, 255);
+const QColor kCaptionColor(128, 128, 255);
+const QColor kTitleColor(255, 192, 128);
+const QColor kCalculateColor(0, 255, 0);
+const QColor kClearColor(255, 0, 0);
+
+constexpr double kResultPointSize = 9.75;
+
+bool isResultField(int index)
+{
+    return !((index >= 0 && index <= 3) || (index >= 7 && index <= 10));
+}
+
+void setBackground(QWidget *widget, QPalette::ColorRole role, const QColor &color)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, color);
+    widget->setPalette(palette);
+}
+
+QLabel *makeOpaqueLabel(const QString &caption, const QColor &color, QWidget *parent)
+{
+    auto *label = new QLabel(caption, parent);
+    label->setAutoFillBackground(true);
+    setBackground(label, QPalette::Window, color);
+    return label;
+}
+
+QPushButton *makeButton(const QString &caption, const QColor &color, const Twips &place,
+    const char *name, QWidget *window)
+{
+    auto *button = new QPushButton(caption, window);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(place.toPixels());
+    setBackground(button, QPalette::Button, color);
+    return button;
+}
+
+} // namespace
+
+WindowControls buildWindowControls(QWidget *window)
+{
+    WindowControls c;
+
+    c.command1[0] = makeButton(QStringLiteral("Изчисли"), kCalculateColor, kCalculateButton,
+        "Command1_0", window);
+
+    c.label1 = makeOpaqueLabel(QStringLiteral("Геометрия - пресечна точка на две прави\r\n"),
+        kTitleColor, window);
+    c.label1->setObjectName(QStringLiteral("Label1_0"));
+    c.label1->setGeometry(kTitle.toPixels());
+    c.label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+
+    c.command1[1] = makeButton(QStringLiteral("Изчисти"), kClearColor, kClearButton, "Command1_1",
+        window);
+
+    c.picture1 = new DrawingCanvas(window);
+    c.picture1->setObjectName(QStringLiteral("Picture1"));
+    c.picture1->setGeometry(kCanvas.toPixels());
+    c.picture1->setAccessibleName(QStringLiteral("Чертеж"));
+
+    for (int i = 0; i < 3; ++i) {
+        auto *frame = new QGroupBox(QString::fromUtf16(kFrames[i].caption), window);
+        frame->setObjectName(QStringLiteral("Frame1_%1").arg(i));
+        frame->setGeometry(kFrames[i].place.toPixels());
+        frame->setAutoFillBackground(true);
+        setBackground(frame, QPalette::Window, kFrameColor);
+        c.frame1[i] = frame;
+    }
+
+    QFont resultFont = window->font();
+    resultFont.setPointSizeF(kResultPointSize);
+    for (const FieldPlacement &f : kFields) {
+        QGroupBox *frame = c.frame1[f.frame];
+        const QString caption = QString::fromUtf16(f.caption);
+        QLabel *label = makeOpaqueLabel(caption, kCaptionColor, frame);
+        label->setObjectName(QStringLiteral("Label2_%1").arg(f.index));
+        label->setGeometry(f.label.toPixels());
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+        auto *field = new QLineEdit(frame);
+        field->setObjectName(QStringLiteral("Text2_%1").arg(f.index));
+        field->setGeometry(f.field.toPixels());
+        if (isResultField(f.index)) {
+            field->setReadOnly(true);
+            field->setFont(resultFont);
+        }
+        label->setBuddy(field);
+        field->setAccessibleName(frame->title() + u' ' + caption);
+        c.label2[f.index] = label;
+        c.text2[f.index] = field;
+    }
+
+    c.text1 = new QPlainTextEdit(window);
+    c.text1->setObjectName(QStringLiteral("Text1_0"));
+    c.text1->setGeometry(kTaskText.toPixels());
+    c.text1->setReadOnly(true);
+    c.text1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    c.text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    c.text1->setTabChangesFocus(true);
+    c.text1->setFocusPolicy(Qt::StrongFocus);
+
+    c.picture2 = new QWidget(window);
+    c.picture2->setObjectName(QStringLiteral("Picture2"));
+    c.picture2->setGeometry(kHiddenPicture.toPixels());
+    c.picture2->setFocusPolicy(Qt::NoFocus);
+    c.picture2->hide();
+
+    QWidget *const focusOrder[] = { c.text1, c.text2[0], c.text2[1], c.text2[2], c.text2[3],
+        c.text2[4], c.text2[5], c.text2[6], c.command1[0], c.command1[1], c.text2[16],
+        c.text2[7], c.text2[8], c.text2[9], c.text2[10], c.text2[11], c.text2[12], c.text2[13],
+        c.text2[17], c.picture1, c.text2[14], c.text2[15] };
+    for (std::size_t i = 1; i < std::size(focusOrder); ++i)
+        QWidget::setTabOrder(focusOrder[i - 1], focusOrder[i]);
+    return c;
+}

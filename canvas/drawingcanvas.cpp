@@ -1,0 +1,221 @@
+#include "canvas/drawingcanvas.h"
+
+#include "canvas/clipping.h"
+#include "geometry/numberformat.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <cmath>
+
+namespace {
+
+const QColor kBackground(255, 255, 255);
+// Red stands out both on the white area and on the blue and dark photo.
+const QColor kForeground(220, 0, 0);
+
+constexpr double kAreaRight = DrawingCanvas::kAreaWidth * DrawingCanvas::kTwipsPerPixel;
+constexpr double kAreaBottom = DrawingCanvas::kAreaHeight * DrawingCanvas::kTwipsPerPixel;
+// Shapes are clipped a little outside the area so that wide pens and ring
+// outlines near the edges keep their visible part.
+constexpr double kClipMargin = 16 * DrawingCanvas::kTwipsPerPixel;
+
+// Twips to logical pixels in the area, at the centre of the pixel a whole
+// twips position falls in. Narrowing to single precision happens here.
+QPointF toLogical(double x, double y)
+{
+    return QPointF(ToCanvas(x) / DrawingCanvas::kTwipsPerPixel + 0.5,
+        ToCanvas(y) / DrawingCanvas::kTwipsPerPixel + 0.5);
+}
+
+bool insideClip(double x, double y)
+{
+    return x >= -kClipMargin && x <= kAreaRight + kClipMargin && y >= -kClipMargin
+        && y <= kAreaBottom + kClipMargin;
+}
+
+} // namespace
+
+DrawingCanvas::DrawingCanvas(QWidget *parent)
+    : QFrame(parent)
+{
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(kBorder);
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void DrawingCanvas::setBackgroundPicture(const QImage &picture)
+{
+    m_picture = picture;
+    updateArea();
+}
+
+QColor DrawingCanvas::backgroundColor() const
+{
+    return kBackground;
+}
+
+QColor DrawingCanvas::foregroundColor() const
+{
+    return kForeground;
+}
+
+void DrawingCanvas::SetPersistentDrawing(bool on)
+{
+    m_persistent = on;
+}
+
+void DrawingCanvas::BlankReset()
+{
+    m_picture = QImage();
+    resetLayer();
+    updateArea();
+}
+
+void DrawingCanvas::ClearDrawings()
+{
+    resetLayer();
+    updateArea();
+}
+
+void DrawingCanvas::SetPenWidth(int pixels)
+{
+    m_penWidth = qMax(1, pixels);
+}
+
+void DrawingCanvas::SetDashStyle(int style)
+{
+    m_dashStyle = style;
+}
+
+QPen DrawingCanvas::currentPen() const
+{
+    QPen pen(kForeground, m_penWidth);
+    switch (m_dashStyle) {
+    case 1:
+        pen.setStyle(Qt::DashLine);
+        break;
+    case 2:
+        pen.setStyle(Qt::DotLine);
+        break;
+    case 3:
+        pen.setStyle(Qt::DashDotLine);
+        break;
+    case 4:
+        pen.setStyle(Qt::DashDotDotLine);
+        break;
+    case 5:
+        pen.setStyle(Qt::NoPen);
+        break;
+    default:
+        break;
+    }
+    return pen;
+}
+
+void DrawingCanvas::DrawPoint(double x, double y)
+{
+    if (!insideClip(x, y)) // also false for NaN
+        return;
+    prepareLayer();
+    QPainter painter(&m_layer);
+    const QPointF centre = toLogical(x, y);
+    const double half = m_penWidth / 2.0;
+    if (m_penWidth == 1)
+        painter.fillRect(QRectF(centre.x() - half, centre.y() - half, 1, 1), kForeground);
+    else {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(kForeground);
+        painter.drawEllipse(centre, half, half);
+    }
+    updateArea();
+}
+
+void DrawingCanvas::DrawSegment(double x1, double y1, double x2, double y2)
+{
+    const auto visible = clipSegment({ x1, y1, x2, y2 }, -kClipMargin, -kClipMargin,
+        kAreaRight + kClipMargin, kAreaBottom + kClipMargin);
+    if (!visible)
+        return;
+    prepareLayer();
+    QPainter painter(&m_layer);
+    painter.setPen(currentPen());
+    painter.drawLine(toLogical(visible->x1, visible->y1), toLogical(visible->x2, visible->y2));
+    updateArea();
+}
+
+void DrawingCanvas::DrawRing(double x, double y, double radius)
+{
+    const double r = std::fabs(radius);
+    if (!std::isfinite(r))
+        return;
+    // Skip rings that lie wholly outside the area; NaN fails every comparison.
+    if (!(x + r >= -kClipMargin && x - r <= kAreaRight + kClipMargin && y + r >= -kClipMargin
+            && y - r <= kAreaBottom + kClipMargin))
+        return;
+    prepareLayer();
+    QPainter painter(&m_layer);
+    painter.setPen(currentPen());
+    painter.setBrush(Qt::NoBrush);
+    const double rPixels = ToCanvas(r) / kTwipsPerPixel;
+    painter.drawEllipse(toLogical(x, y), rPixels, rPixels);
+    updateArea();
+}
+
+void DrawingCanvas::prepareLayer()
+{
+    const qreal dpr = devicePixelRatioF();
+    if (!m_layer.isNull() && m_layer.devicePixelRatio() == dpr)
+        return;
+    const QSize pixels = QSize(kAreaWidth, kAreaHeight) * dpr;
+    QImage layer(pixels, QImage::Format_ARGB32_Premultiplied);
+    layer.setDevicePixelRatio(dpr);
+    layer.fill(Qt::transparent);
+    if (!m_layer.isNull()) {
+        // Moved to a screen of another scale: keep what was drawn.
+        QPainter painter(&layer);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(QRectF(0, 0, kAreaWidth, kAreaHeight), m_layer);
+    }
+    m_layer = layer;
+}
+
+void DrawingCanvas::resetLayer()
+{
+    m_layer = QImage();
+}
+
+void DrawingCanvas::updateArea()
+{
+    update(contentsRect());
+}
+
+void DrawingCanvas::paintEvent(QPaintEvent *event)
+{
+    QFrame::paintEvent(event);
+    QPainter painter(this);
+    const QRect area = contentsRect();
+    painter.fillRect(area, kBackground);
+    if (!m_picture.isNull())
+        painter.drawImage(area.topLeft(), m_picture);
+    if (!m_layer.isNull()) {
+        if (m_layer.devicePixelRatio() != devicePixelRatioF())
+            prepareLayer();
+        painter.drawImage(area.topLeft(), m_layer);
+        if (!m_persistent)
+            resetLayer();
+    }
+}
+
+void DrawingCanvas::mousePressEvent(QMouseEvent *event)
+{
+    const QRect area = contentsRect();
+    // The whole logical pixel the press falls in, also at fractional scaling.
+    const QPoint pixel(int(std::floor(event->position().x())), int(std::floor(event->position().y())));
+    if (!area.contains(pixel))
+        return;
+    const QPoint inArea = pixel - area.topLeft();
+    emit mouseDown(event->button(), event->modifiers(), float(inArea.x() * kTwipsPerPixel),
+        float(inArea.y() * kTwipsPerPixel));
+}

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QFrame>
+#include <QImage>
+
+// The drawing surface: a 2-pixel sunken frame around a 200 x 196 pixel area.
+// Every coordinate it takes or reports is in twips (15 twips to a logical
+// pixel) from the top-left corner of that area, y growing downwards. It keeps
+// a background picture and, above it, a layer that holds everything drawn, at
+// the screen's device pixel ratio, from which it repaints.
+class DrawingCanvas : public QFrame
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kTwipsPerPixel = 15;
+    static constexpr int kAreaWidth = 200; // logical pixels
+    static constexpr int kAreaHeight = 196;
+    static constexpr int kBorder = 2;
+
+    explicit DrawingCanvas(QWidget *parent = nullptr);
+
+    // The picture shown beneath the drawings until the next blank reset.
+    void setBackgroundPicture(const QImage &picture);
+    bool hasBackgroundPicture() const { return !m_picture.isNull(); }
+    QColor backgroundColor() const;
+    QColor foregroundColor() const;
+
+    // With persistent drawing off, drawings last only until the next repaint.
+    void SetPersistentDrawing(bool on);
+    // Removes the picture and every drawing: a plain area in the background colour.
+    void BlankReset();
+    // Removes every drawing, keeping the picture.
+    void ClearDrawings();
+    void SetPenWidth(int pixels);
+    // 0 solid, 1 dash, 2 dot, 3 dash-dot, 4 dash-dot-dot, 5 invisible, 6 solid.
+    void SetDashStyle(int style);
+    int penWidth() const { return m_penWidth; }
+    int dashStyle() const { return m_dashStyle; }
+
+    // Shapes in twips, in the foreground colour with the current pen. They
+    // are clipped to the area in double precision before narrowing to single
+    // precision, so points far outside still show their visible part.
+    // Coordinates that are not numbers draw nothing.
+    void DrawPoint(double x, double y);
+    void DrawSegment(double x1, double y1, double x2, double y2);
+    void DrawRing(double x, double y, double radius);
+
+signals:
+    // A press of any mouse button inside the drawing area, in whole twips of
+    // the logical pixel it falls in. Presses on the border are not reported.
+    void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, float x, float y);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+
+private:
+    QPen currentPen() const;
+    void prepareLayer();
+    void resetLayer();
+    void updateArea();
+
+    QImage m_picture;
+    QImage m_layer;
+    bool m_persistent = false;
+    int m_penWidth = 1;
+    int m_dashStyle = 0;
+};

@@ -1,0 +1,16 @@
+# Compile settings shared by every target of ours.
+
+if(VERTISEL_SANITIZE)
+    add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+    add_link_options(-fsanitize=address,undefined)
+endif()
+if(VERTISEL_COVERAGE)
+    add_compile_options(--coverage -O0)
+    add_link_options(--coverage)
+endif()
+
+# Warnings on our own targets; each product in the formulas is rounded on its
+# own (no fused multiply-add), so results do not depend on the processor.
+function(vertisel_project_options target)
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -ffp-contract=off)
+endfunction()

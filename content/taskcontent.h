@@ -1,0 +1,14 @@
+#pragma once
+
+class QIcon;
+class QImage;
+class QString;
+
+// The content built into the program as resources.
+
+// The assignment and the derivation of the formulas, 32 lines.
+QString taskText();
+// The 200 x 196 photo the canvas shows at start.
+QImage startupPhoto();
+// The 32 x 32 hamburger icon of the window.
+QIcon applicationIcon();

@@ -1,0 +1,134 @@
+// Draws the start-up photo (a sky with a vapour trail, a cable, trees and a
+// roof, 200 x 196, JPEG) and the 32 x 32, 256-colour hamburger icon with a
+// transparency mask (PNG and ICO). Usage: makecontent OUTPUT_FOLDER
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRandomGenerator>
+
+#include <cstdio>
+
+namespace {
+
+QImage drawPhoto()
+{
+    QImage photo(200, 196, QImage::Format_RGB32);
+    QPainter p(&photo);
+    p.setRenderHint(QPainter::Antialiasing);
+
+    QLinearGradient sky(0, 0, 0, 196);
+    sky.setColorAt(0.0, QColor(58, 104, 178));
+    sky.setColorAt(0.6, QColor(120, 160, 214));
+    sky.setColorAt(1.0, QColor(190, 208, 230));
+    p.fillRect(photo.rect(), sky);
+
+    // The vapour trail: a bright, nearly vertical band from the top, softer
+    // at its edges and fading as it comes down.
+    for (int halo = 7; halo >= 0; --halo) {
+        QPen pen(QColor(255, 255, 255, halo == 0 ? 235 : 22), 3 + 2 * halo, Qt::SolidLine, Qt::RoundCap);
+        p.setPen(pen);
+        QPainterPath trail(QPointF(88, -4));
+        trail.cubicTo(QPointF(92, 50), QPointF(97, 100), QPointF(104, 150));
+        p.drawPath(trail);
+    }
+
+    // A thin dark cable hanging straight down.
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(QPen(QColor(30, 30, 34), 1));
+    p.drawLine(151, 0, 151, 195);
+    p.setRenderHint(QPainter::Antialiasing);
+
+    // Dark trees along the bottom and up the right side.
+    QRandomGenerator random(1996);
+    p.setPen(Qt::NoPen);
+    for (int i = 0; i < 260; ++i) {
+        const bool right = i % 3 == 0;
+        const double x = right ? 168 + random.bounded(40) : random.bounded(210) - 5;
+        const double y = right ? 40 + random.bounded(160) : 150 + random.bounded(50);
+        const double r = 4 + random.bounded(9);
+        const int shade = 12 + random.bounded(26);
+        p.setBrush(QColor(shade, shade + 10 + random.bounded(12), shade));
+        p.drawEllipse(QPointF(x, y), r, r * 1.2);
+    }
+
+    // A house roof at the bottom left.
+    QPolygonF roof;
+    roof << QPointF(14, 196) << QPointF(14, 176) << QPointF(52, 154) << QPointF(92, 176)
+         << QPointF(92, 196);
+    p.setBrush(QColor(44, 30, 28));
+    p.drawPolygon(roof);
+    p.setBrush(QColor(70, 50, 44));
+    p.drawRect(QRectF(62, 160, 7, 14)); // chimney
+    p.end();
+    return photo;
+}
+
+QImage drawIcon()
+{
+    QImage icon(32, 32, QImage::Format_ARGB32);
+    icon.fill(Qt::transparent);
+    QPainter p(&icon);
+    p.setPen(Qt::NoPen);
+
+    // Top bun with sesame seeds.
+    p.setBrush(QColor(214, 140, 48));
+    p.drawChord(QRect(3, 3, 26, 20), 0, 180 * 16);
+    p.setBrush(QColor(250, 236, 196));
+    for (const QPoint &seed : { QPoint(10, 7), QPoint(16, 5), QPoint(21, 8), QPoint(13, 10) })
+        p.drawRect(QRect(seed, QSize(2, 1)));
+    // Lettuce, cheese, patty and bottom bun.
+    p.setBrush(QColor(64, 170, 48));
+    p.drawRect(QRect(3, 13, 26, 3));
+    p.setBrush(QColor(250, 206, 30));
+    QPolygon cheese;
+    cheese << QPoint(3, 16) << QPoint(29, 16) << QPoint(25, 19) << QPoint(7, 19);
+    p.drawPolygon(cheese);
+    p.setBrush(QColor(100, 52, 24));
+    p.drawRoundedRect(QRect(2, 18, 28, 5), 2, 2);
+    p.setBrush(QColor(214, 140, 48));
+    p.drawRoundedRect(QRect(3, 23, 26, 6), 3, 3);
+    p.end();
+
+    // 256 colours; index 0 is the transparent one, which gives the mask.
+    QList<QRgb> table { qRgba(0, 0, 0, 0) };
+    QImage indexed(32, 32, QImage::Format_Indexed8);
+    indexed.setColorCount(256);
+    for (int y = 0; y < 32; ++y) {
+        for (int x = 0; x < 32; ++x) {
+            QRgb c = icon.pixel(x, y);
+            c = qAlpha(c) < 128 ? qRgba(0, 0, 0, 0) : qRgb(qRed(c), qGreen(c), qBlue(c));
+            qsizetype index = table.indexOf(c);
+            if (index < 0) {
+                index = table.size() < 256 ? table.size() : 1;
+                if (table.size() < 256)
+                    table.append(c);
+            }
+            indexed.setPixel(x, y, uint(index));
+        }
+    }
+    while (table.size() < 256)
+        table.append(qRgb(0, 0, 0));
+    indexed.setColorTable(table);
+    return indexed;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QGuiApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: makecontent OUTPUT_FOLDER\n");
+        return 2;
+    }
+    const QString folder = QString::fromLocal8Bit(argv[1]);
+    const bool ok = drawPhoto().save(folder + QStringLiteral("/photo.jpg"), "JPEG", 90)
+        && drawIcon().save(folder + QStringLiteral("/vertisel.png"), "PNG")
+        && drawIcon().save(folder + QStringLiteral("/vertisel.ico"), "ICO");
+    if (!ok) {
+        std::fprintf(stderr, "makecontent: could not write the images into %s\n", argv[1]);
+        return 1;
+    }
+    return 0;
+}

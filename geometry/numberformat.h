@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+// Texts written into the fields. Both follow the default QLocale() at the
+// moment of the call, so a program that pins the locale pins the texts.
+
+// A result with exactly four decimals, the locale's separators and digit
+// grouping ("1,080.0000" in United States English). A value that rounds to
+// zero shows no minus sign; a value that is not a finite number shows as the
+// empty text.
+QString FormatResult(double value);
+
+// A clicked canvas coordinate: at most 7 significant digits, no grouping, no
+// trailing zeros, the locale's decimal separator for a fraction.
+QString CoordinateText(float value);
+
+// Narrowing of a coordinate for the canvas, to the nearest single; values
+// beyond the single range become infinities.
+float ToCanvas(double value);

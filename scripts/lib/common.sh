@@ -1,0 +1,51 @@
+# Shared set-up for the scripts: package installs, configure and build.
+# Sourced, never run directly. Every failure ends in one "error:" line.
+
+ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+cd "$ROOT" || exit 1
+
+# Packages every build needs: compiler, build tools, Qt 6 Widgets and the
+# metric-compatible serif font that stands in for Times New Roman.
+BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev fonts-liberation fontconfig)
+
+die() {
+    echo "error: $*" >&2
+    exit 1
+}
+
+# Installs the named Debian packages that are missing: apt-get as root,
+# sudo otherwise, else prints the exact install line and stops.
+ensure_packages() {
+    command -v dpkg-query >/dev/null 2>&1 \
+        || die "this set-up needs a Debian or Ubuntu system (dpkg-query not found); install: $*"
+    local missing=() p
+    for p in "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    local line="apt-get install -y --no-install-recommends ${missing[*]}"
+    local sudo=""
+    if [ "$(id -u)" -ne 0 ]; then
+        if command -v sudo >/dev/null 2>&1 && sudo -n true 2>/dev/null; then
+            sudo="sudo"
+        else
+            die "missing packages; run: sudo apt-get update && sudo $line"
+        fi
+    fi
+    echo "Installing: ${missing[*]}"
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get update -qq >/dev/null \
+        || die "apt-get update failed; check the network and run: $line"
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null \
+        || die "package install failed; run by hand to see why: $line"
+}
+
+# Configures (once) and builds one build folder with CMake + Ninja.
+# Usage: build_tree DIR [extra cmake arguments...]
+build_tree() {
+    local dir=$1
+    shift
+    cmake -S "$ROOT" -B "$ROOT/$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >"$ROOT/$dir/configure.log" 2>&1 \
+        || { cat "$ROOT/$dir/configure.log" >&2; die "cmake could not configure $dir (messages above)"; }
+    cmake --build "$ROOT/$dir" -j2 \
+        || die "the build in $dir failed (compiler messages above)"
+}

@@ -120,14 +120,16 @@ void DrawingCanvas::DrawPoint(double x, double y)
         return;
     prepareLayer();
     QPainter painter(&m_layer);
+    // A round dot as wide as the pen, built from whole pixels so that it is
+    // symmetric around the pixel it marks, at any pixel density.
     const QPointF centre = toLogical(x, y);
-    const double half = m_penWidth / 2.0;
-    if (m_penWidth == 1)
-        painter.fillRect(QRectF(centre.x() - half, centre.y() - half, 1, 1), kForeground);
-    else {
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(kForeground);
-        painter.drawEllipse(centre, half, half);
+    const double radius = m_penWidth / 2.0;
+    const double firstRow = (m_penWidth - 1) / 2.0;
+    for (int row = 0; row < m_penWidth; ++row) {
+        const double dy = row - firstRow;
+        const double reach = std::floor(std::sqrt(radius * radius - dy * dy));
+        const double left = std::floor(centre.x()) - reach;
+        painter.fillRect(QRectF(left, std::floor(centre.y() + dy), 2 * reach + 1, 1), kForeground);
     }
     updateArea();
 }

@@ -1,0 +1,295 @@
+#include "windowprobe.h"
+
+#include <QElapsedTimer>
+#include <QLocale>
+
+// The canvas as the user sees it: photo, point capture, construction, Clear.
+// Runs at scale 1 and again at QT_SCALE_FACTOR=2; probes are logical pixels.
+class TestCanvas : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+    void init();
+    void cleanup();
+
+    void photoAtStartGoneAfterFirstPress();
+    void captureSequence_data();
+    void captureSequence();
+    void pressAfterClearRecordsTwips();
+    void anyButtonRecords_data();
+    void anyButtonRecords();
+    void borderPressesDoNothing();
+    void constructionDrawn();
+    void noExtensionsWithoutCrossing();
+    void farAwayCrossingDrawnPromptly();
+    void clearEmptiesEverything();
+    void drawingsSurviveRepaint();
+    void clickCountStopsAtMaximum();
+
+private:
+    void showWindow();
+    Vertisel *m_window = nullptr;
+};
+
+void TestCanvas::init()
+{
+    m_window = new Vertisel;
+    showWindow();
+}
+
+void TestCanvas::cleanup()
+{
+    delete m_window;
+    m_window = nullptr;
+}
+
+void TestCanvas::showWindow()
+{
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+}
+
+namespace {
+// Fields a press can fill, and a press's expected effect, by press number.
+const int kInputFields[8] = { 0, 1, 2, 3, 7, 8, 9, 10 };
+} // namespace
+
+void TestCanvas::photoAtStartGoneAfterFirstPress()
+{
+    WindowProbe probe { *m_window };
+    QCOMPARE(probe.canvas()->contentsRect().size(), QSize(200, 196));
+    QCOMPARE(probe.canvas()->geometry(), QRect(8, 32, 204, 200));
+    const QColor blank = probe.canvas()->backgroundColor();
+    QImage before = probe.area();
+    QVERIFY(probe.at(before, { 10, 10 }) != blank); // sky
+    QVERIFY(probe.at(before, { 100, 190 }) != blank); // trees
+    probe.press({ 83, 40 });
+    const QImage after = probe.area();
+    for (const QPoint p : { QPoint(10, 10), QPoint(100, 190), QPoint(83, 40), QPoint(199, 195) })
+        QCOMPARE(probe.at(after, p), blank);
+    for (int i : kInputFields)
+        QCOMPARE(probe.text(i), QString());
+}
+
+void TestCanvas::captureSequence_data()
+{
+    QTest::addColumn<bool>("afterClear");
+    QTest::addColumn<int>("presses");
+    QTest::addColumn<int>("filledFields"); // how many of the eight inputs are filled
+    QTest::addColumn<int>("dots"); // dots visible after the last press
+    QTest::addColumn<int>("clickCount");
+
+    QTest::newRow("start, 1 press blanks") << false << 1 << 0 << 0 << 1;
+    QTest::newRow("start, 5 presses record four") << false << 5 << 8 << 4 << 5;
+    QTest::newRow("start, 6th press dot only") << false << 6 << 8 << 5 << 6;
+    QTest::newRow("start, 7th press blanks") << false << 7 << 8 << 0 << 7;
+    QTest::newRow("start, 9 presses keep blanking") << false << 9 << 8 << 0 << 9;
+    QTest::newRow("clear, 1 press records") << true << 1 << 2 << 1 << 2;
+    QTest::newRow("clear, 4 presses record four") << true << 4 << 8 << 4 << 5;
+    QTest::newRow("clear, 5 presses leave five dots") << true << 5 << 8 << 5 << 6;
+    QTest::newRow("clear, 6th press blanks") << true << 6 << 8 << 0 << 7;
+}
+
+void TestCanvas::captureSequence()
+{
+    QFETCH(bool, afterClear);
+    QFETCH(int, presses);
+    QFETCH(int, filledFields);
+    QFETCH(int, dots);
+    QFETCH(int, clickCount);
+    WindowProbe probe { *m_window };
+    if (afterClear)
+        probe.clear();
+    // Dots 12 pixels apart on a diagonal; press n at (20 + 12n, 20 + 12n).
+    const auto spot = [](int n) { return QPoint(20 + 12 * n, 20 + 12 * n); };
+    for (int n = 0; n < presses; ++n)
+        probe.press(spot(n));
+    QCOMPARE(m_window->taskState().ClickCount, qint16(clickCount));
+    int filled = 0;
+    for (int i : kInputFields)
+        filled += probe.text(i).isEmpty() ? 0 : 1;
+    QCOMPARE(filled, filledFields);
+    const QImage image = probe.area();
+    int visible = 0;
+    for (int n = 0; n < presses; ++n)
+        visible += probe.inkNear(image, spot(n)) ? 1 : 0;
+    QCOMPARE(visible, dots);
+}
+
+void TestCanvas::pressAfterClearRecordsTwips()
+{
+    WindowProbe probe { *m_window };
+    probe.clear();
+    probe.press({ 83, 40 });
+    QCOMPARE(probe.text(0), QStringLiteral("1245"));
+    QCOMPARE(probe.text(1), QStringLiteral("600"));
+    // A thick dot: ink two pixels from the centre on every side, none at three.
+    const QImage image = probe.area();
+    for (const QPoint d : { QPoint(-2, 0), QPoint(2, 0), QPoint(0, -2), QPoint(0, 2), QPoint(0, 0) })
+        QVERIFY(probe.inkNear(image, QPoint(83, 40) + d));
+    for (const QPoint d : { QPoint(-3, 0), QPoint(3, 0), QPoint(0, -3), QPoint(0, 3), QPoint(2, 2) })
+        QVERIFY(!probe.inkNear(image, QPoint(83, 40) + d));
+    QCOMPARE(probe.canvas()->penWidth(), 5);
+    // The far corner of the area maps to the largest twips.
+    probe.press({ 199, 195 });
+    QCOMPARE(probe.text(2), QStringLiteral("2985"));
+    QCOMPARE(probe.text(3), QStringLiteral("2925"));
+}
+
+void TestCanvas::anyButtonRecords_data()
+{
+    QTest::addColumn<Qt::MouseButton>("button");
+    QTest::newRow("left") << Qt::LeftButton;
+    QTest::newRow("right") << Qt::RightButton;
+    QTest::newRow("middle") << Qt::MiddleButton;
+}
+
+void TestCanvas::anyButtonRecords()
+{
+    QFETCH(Qt::MouseButton, button);
+    WindowProbe probe { *m_window };
+    probe.press({ 5, 5 }, button); // blanks the photo
+    probe.press({ 83, 40 }, button);
+    QCOMPARE(probe.text(0), QStringLiteral("1245"));
+    QCOMPARE(probe.text(1), QStringLiteral("600"));
+}
+
+void TestCanvas::borderPressesDoNothing()
+{
+    WindowProbe probe { *m_window };
+    DrawingCanvas *canvas = probe.canvas();
+    for (const QPoint p : { QPoint(0, 1), QPoint(1, 100), QPoint(203, 100), QPoint(100, 198) })
+        QTest::mouseClick(canvas, Qt::LeftButton, {}, p);
+    QCOMPARE(m_window->taskState().ClickCount, qint16(0));
+    QVERIFY(canvas->hasBackgroundPicture());
+}
+
+void TestCanvas::constructionDrawn()
+{
+    WindowProbe probe { *m_window };
+    probe.clear();
+    // Line 1 from (20, 100) to (60, 100); line 2 from (150, 20) to (150, 60):
+    // they cross at (150, 100), beyond both segments.
+    for (const QPoint p : { QPoint(20, 100), QPoint(60, 100), QPoint(150, 20), QPoint(150, 60) })
+        probe.press(p);
+    probe.calculate();
+    QCOMPARE(probe.text(14), QStringLiteral("2,250.0000"));
+    QCOMPARE(probe.text(15), QStringLiteral("1,500.0000"));
+    QCOMPARE(probe.canvas()->penWidth(), 1);
+    QCOMPARE(probe.canvas()->dashStyle(), 0);
+    const QImage image = probe.area();
+    const QColor blank = probe.canvas()->backgroundColor();
+    // Solid segment: every pixel between the dots.
+    for (int x = 24; x <= 56; ++x)
+        QVERIFY2(probe.inkNear(image, { x, 100 }), qPrintable(QString::number(x)));
+    // Dotted extension from (60, 100) on to the ring: ink with gaps.
+    int ink = 0, gaps = 0;
+    for (int x = 70; x <= 140; ++x)
+        (probe.at(image, { x, 100 }) == blank ? gaps : ink)++;
+    QVERIFY(ink > 10);
+    QVERIFY(gaps > 10);
+    // The ring (radius 2 pixels) around the crossing, its centre left clear.
+    QVERIFY(probe.inkNear(image, { 150, 98 }, 0) || probe.inkNear(image, { 150, 97 }, 0));
+    QVERIFY(probe.inkNear(image, { 152, 100 }, 0) || probe.inkNear(image, { 153, 100 }, 0));
+    // Nothing drawn far from the figure.
+    QCOMPARE(probe.at(image, { 100, 180 }), blank);
+}
+
+void TestCanvas::noExtensionsWithoutCrossing()
+{
+    WindowProbe probe { *m_window };
+    probe.clear();
+    for (const QPoint p : { QPoint(20, 100), QPoint(60, 100), QPoint(20, 140), QPoint(60, 140) })
+        probe.press(p);
+    probe.calculate();
+    QCOMPARE(probe.text(14), QString());
+    const QImage image = probe.area();
+    const QColor blank = probe.canvas()->backgroundColor();
+    // No dotted line toward the stale point (0, 0), and no ring there.
+    QCOMPARE(probe.at(image, { 10, 50 }), blank);
+    QCOMPARE(probe.at(image, { 1, 1 }), blank);
+    QCOMPARE(probe.at(image, { 30, 120 }), blank);
+}
+
+void TestCanvas::farAwayCrossingDrawnPromptly()
+{
+    WindowProbe probe { *m_window };
+    probe.clear();
+    // Line 1 runs right from (20, 100); line 2 is almost parallel, so they
+    // cross about 10^300 twips away to the right.
+    probe.type(0, "300");
+    probe.type(1, "1500");
+    probe.type(2, "900");
+    probe.type(3, "1500");
+    probe.type(7, "0");
+    probe.type(8, "0");
+    probe.type(9, "1e297");
+    probe.type(10, "1500");
+    QElapsedTimer timer;
+    timer.start();
+    probe.calculate();
+    QVERIFY2(timer.elapsed() < 5000, "the clipped extension must not take long");
+    QVERIFY(!probe.text(14).isEmpty());
+    const QImage image = probe.area();
+    const QColor blank = probe.canvas()->backgroundColor();
+    // Dotted ink from line 1's end to the right edge, nothing to the left of its start.
+    int ink = 0;
+    for (int x = 80; x < 200; ++x)
+        ink += probe.at(image, { x, 100 }) == blank ? 0 : 1;
+    QVERIFY(ink > 20);
+    QCOMPARE(probe.at(image, { 10, 100 }), blank);
+}
+
+void TestCanvas::clearEmptiesEverything()
+{
+    WindowProbe probe { *m_window };
+    for (int i = 0; i < 18; ++i)
+        probe.field(i)->setText("7");
+    probe.calculate(); // draws over the photo
+    probe.clear();
+    for (int i = 0; i < 18; ++i)
+        QCOMPARE(probe.text(i), QString());
+    QCOMPARE(m_window->taskState().ClickCount, qint16(1));
+    QVERIFY(!probe.canvas()->hasBackgroundPicture());
+    const QImage image = probe.area();
+    const QColor blank = probe.canvas()->backgroundColor();
+    for (int y = 0; y < 196; y += 7)
+        for (int x = 0; x < 200; x += 7)
+            QCOMPARE(probe.at(image, { x, y }), blank);
+    // Then Calculate computes with zeros and finds no crossing.
+    probe.calculate();
+    QCOMPARE(probe.text(4), QStringLiteral("0.0000"));
+    QCOMPARE(probe.text(14), QString());
+}
+
+void TestCanvas::drawingsSurviveRepaint()
+{
+    WindowProbe probe { *m_window };
+    probe.clear();
+    probe.press({ 50, 50 });
+    m_window->hide();
+    showWindow();
+    m_window->showMinimized();
+    m_window->showNormal();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    QVERIFY(probe.inkNear(probe.area(), { 50, 50 }));
+}
+
+void TestCanvas::clickCountStopsAtMaximum()
+{
+    WindowProbe probe { *m_window };
+    DrawingCanvas *canvas = probe.canvas();
+    // Press through the whole 16-bit range by signal, as the canvas reports presses.
+    for (int i = 0; i < 32767 + 3; ++i)
+        emit canvas->mouseDown(Qt::LeftButton, {}, 150.0f, 150.0f);
+    QCOMPARE(m_window->taskState().ClickCount, qint16(32767));
+    probe.press({ 10, 10 });
+    QCOMPARE(m_window->taskState().ClickCount, qint16(32767));
+    QCOMPARE(probe.at(probe.area(), { 10, 10 }), canvas->backgroundColor());
+    QCOMPARE(probe.text(0), QStringLiteral("150"));
+}
+
+QTEST_MAIN(TestCanvas)
+#include "tst_canvas.moc"

@@ -1,0 +1,238 @@
+#include "geometry/lineequation.h"
+#include "geometry/numberformat.h"
+#include "geometry/numberreading.h"
+
+#include <QLocale>
+#include <QTest>
+
+#include <cmath>
+#include <limits>
+
+class TestGeometry : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup() { QLocale::setDefault(QLocale::c()); }
+
+    void readNumber_data();
+    void readNumber();
+    void readNumberLongTexts();
+    void formatResult_data();
+    void formatResult();
+    void coordinateText_data();
+    void coordinateText();
+    void toCanvasSaturates();
+    void lineThrough_data();
+    void lineThrough();
+    void intersection_data();
+    void intersection();
+};
+
+namespace {
+constexpr double kInf = std::numeric_limits<double>::infinity();
+}
+
+void TestGeometry::readNumber_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("expected");
+
+    QTest::newRow("empty") << "" << 0.0;
+    QTest::newRow("letters only") << "abc" << 0.0;
+    QTest::newRow("blanks, sign, trailing letters") << "  -7.5xyz" << -7.5;
+    QTest::newRow("exponent") << "1e3" << 1000.0;
+    QTest::newRow("capital exponent, negative") << "2E-2" << 0.02;
+    QTest::newRow("comma is no separator") << "1,5" << 1.0;
+    QTest::newRow("comma stops reading") << "3,5" << 3.0;
+    QTest::newRow("blank inside number") << "1 2" << 12.0;
+    QTest::newRow("tab and line feed inside") << "\t3\n4" << 34.0;
+    QTest::newRow("blank inside exponent") << "1 e 2" << 100.0;
+    QTest::newRow("carriage return stops") << "\r5" << 0.0;
+    QTest::newRow("trailing letters") << "12abc" << 12.0;
+    QTest::newRow("leading period") << ".5" << 0.5;
+    QTest::newRow("sign and period") << "-.5" << -0.5;
+    QTest::newRow("plus sign") << "+4" << 4.0;
+    QTest::newRow("period alone") << "." << 0.0;
+    QTest::newRow("sign alone") << "-" << 0.0;
+    QTest::newRow("sign and period alone") << "-.e5" << 0.0;
+    QTest::newRow("exponent without digits") << "1e" << 1.0;
+    QTest::newRow("exponent sign without digits") << "1e+" << 1.0;
+    QTest::newRow("D is no exponent") << "1D3" << 1.0;
+    QTest::newRow("second period stops") << "1.5.5" << 1.5;
+    QTest::newRow("two signs") << "--5" << 0.0;
+    QTest::newRow("other digits are no digits") << QString::fromUtf16(u"\u0661\u0662") << 0.0;
+    QTest::newRow("full-width digit stops") << QString::fromUtf16(u"7\uFF18") << 7.0;
+    QTest::newRow("hex") << "&H1F" << 31.0;
+    QTest::newRow("hex lower case") << "&hff" << 255.0;
+    QTest::newRow("hex stays non-negative") << "&HFFFF" << 65535.0;
+    QTest::newRow("hex stops at non-digit") << "&H1G" << 1.0;
+    QTest::newRow("octal") << "&O17" << 15.0;
+    QTest::newRow("octal stops at 8") << "&o18" << 1.0;
+    QTest::newRow("prefix without digits") << "&H" << 0.0;
+    QTest::newRow("unknown prefix") << "&X1" << 0.0;
+    QTest::newRow("sign before prefix") << "-&H10" << 0.0;
+    QTest::newRow("beyond double range") << "1e400" << kInf;
+    QTest::newRow("beyond double range, negative") << "-1e400" << -kInf;
+    QTest::newRow("below double range") << "1e-400" << 0.0;
+    QTest::newRow("huge exponent digits") << "1e99999999999999999999" << kInf;
+    QTest::newRow("hex beyond double range") << "&H" + QString(300, u'F') << kInf;
+}
+
+void TestGeometry::readNumber()
+{
+    QFETCH(QString, text);
+    QFETCH(double, expected);
+    QCOMPARE(ReadNumber(text), expected);
+}
+
+void TestGeometry::readNumberLongTexts()
+{
+    // The longest text a field takes, and longer, in digits and in blanks.
+    QCOMPARE(ReadNumber(QString(32767, u'9')), kInf);
+    QCOMPARE(ReadNumber("0." + QString(100000, u'0') + "1"), 0.0);
+    QCOMPARE(ReadNumber(QString(100000, u' ') + "42"), 42.0);
+    QCOMPARE(ReadNumber("1" + QString(300, u'0')), 1e300);
+}
+
+void TestGeometry::formatResult_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("zero") << "en_US" << 0.0 << "0.0000";
+    QTest::newRow("negative half") << "en_US" << -0.5 << "-0.5000";
+    QTest::newRow("one third") << "en_US" << 1.0 / 3 << "0.3333";
+    QTest::newRow("two thirds rounds up") << "en_US" << 2.0 / 3 << "0.6667";
+    QTest::newRow("grouping") << "en_US" << 1080.0 << "1,080.0000";
+    QTest::newRow("negative") << "en_US" << -135.0 << "-135.0000";
+    QTest::newRow("vertical slope") << "en_US" << VerticalSlope << "999.9999";
+    QTest::newRow("millions") << "en_US" << 1234567.891 << "1,234,567.8910";
+    QTest::newRow("negative zero") << "en_US" << -0.0 << "0.0000";
+    QTest::newRow("tiny negative") << "en_US" << -0.00004 << "0.0000";
+    QTest::newRow("small negative keeps sign") << "en_US" << -0.00006 << "-0.0001";
+    QTest::newRow("infinity") << "en_US" << kInf << "";
+    QTest::newRow("minus infinity") << "en_US" << -kInf << "";
+    QTest::newRow("not a number") << "en_US" << std::nan("") << "";
+    QTest::newRow("German separators") << "de_DE" << 1080.5 << "1.080,5000";
+    QTest::newRow("German negative zero") << "de_DE" << -0.0 << "0,0000";
+}
+
+void TestGeometry::formatResult()
+{
+    QFETCH(QString, locale);
+    QFETCH(double, value);
+    QFETCH(QString, expected);
+    QLocale::setDefault(QLocale(locale));
+    QCOMPARE(FormatResult(value), expected);
+}
+
+void TestGeometry::coordinateText_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<float>("value");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("clicked twips") << "en_US" << 1245.0f << "1245";
+    QTest::newRow("zero") << "en_US" << 0.0f << "0";
+    QTest::newRow("negative zero") << "en_US" << -0.0f << "0";
+    QTest::newRow("no grouping") << "en_US" << 2985.0f << "2985";
+    QTest::newRow("fraction") << "en_US" << 1.5f << "1.5";
+    QTest::newRow("seven digits") << "en_US" << 123456.7f << "123456.7";
+    QTest::newRow("single rounding hidden") << "en_US" << 0.1f << "0.1";
+    QTest::newRow("German fraction") << "de_DE" << 1.5f << "1,5";
+    QTest::newRow("German no grouping") << "de_DE" << 2985.0f << "2985";
+}
+
+void TestGeometry::coordinateText()
+{
+    QFETCH(QString, locale);
+    QFETCH(float, value);
+    QFETCH(QString, expected);
+    QLocale::setDefault(QLocale(locale));
+    const QString text = CoordinateText(value);
+    QCOMPARE(text, expected);
+    if (locale == "en_US") // reads back to the same value
+        QCOMPARE(float(ReadNumber(text)), value);
+}
+
+void TestGeometry::toCanvasSaturates()
+{
+    QCOMPARE(ToCanvas(1e300), std::numeric_limits<float>::infinity());
+    QCOMPARE(ToCanvas(-1e300), -std::numeric_limits<float>::infinity());
+    QCOMPARE(ToCanvas(1245.0), 1245.0f);
+    QVERIFY(std::isnan(ToCanvas(std::nan(""))));
+}
+
+void TestGeometry::lineThrough_data()
+{
+    QTest::addColumn<double>("x1");
+    QTest::addColumn<double>("y1");
+    QTest::addColumn<double>("x2");
+    QTest::addColumn<double>("y2");
+    QTest::addColumn<double>("A");
+    QTest::addColumn<double>("B");
+    QTest::addColumn<double>("C");
+    QTest::addColumn<double>("k");
+
+    QTest::newRow("horizontal") << 1.0 << 15.0 << 10.0 << 15.0 << 0.0 << 9.0 << -135.0 << 0.0;
+    QTest::newRow("vertical") << 5.0 << 1.0 << 5.0 << 25.0 << -24.0 << 0.0 << 120.0 << VerticalSlope;
+    QTest::newRow("rising") << 0.0 << 0.0 << 2.0 << 2.0 << -2.0 << 2.0 << 0.0 << 1.0;
+    QTest::newRow("falling") << 0.0 << 2.0 << 2.0 << 0.0 << 2.0 << 2.0 << -4.0 << -1.0;
+    QTest::newRow("equal points") << 3.0 << 4.0 << 3.0 << 4.0 << 0.0 << 0.0 << 0.0 << VerticalSlope;
+}
+
+void TestGeometry::lineThrough()
+{
+    QFETCH(double, x1);
+    QFETCH(double, y1);
+    QFETCH(double, x2);
+    QFETCH(double, y2);
+    const LineEquation line = LineThrough(x1, y1, x2, y2);
+    QTEST(line.A, "A");
+    QTEST(line.B, "B");
+    QTEST(line.C, "C");
+    QTEST(line.k, "k");
+    // Both points lie on the line.
+    QCOMPARE(line.A * x1 + line.B * y1 + line.C, 0.0);
+    QCOMPARE(line.A * x2 + line.B * y2 + line.C, 0.0);
+}
+
+void TestGeometry::intersection_data()
+{
+    QTest::addColumn<QList<double>>("points"); // x1 y1 x2 y2 of line 1, then line 2
+    QTest::addColumn<bool>("crosses");
+    QTest::addColumn<double>("x");
+    QTest::addColumn<double>("y");
+
+    using P = QList<double>;
+    QTest::newRow("task example") << P { 1, 15, 10, 15, 5, 1, 5, 25 } << true << 5.0 << 15.0;
+    QTest::newRow("diagonals") << P { 0, 0, 2, 2, 0, 2, 2, 0 } << true << 1.0 << 1.0;
+    QTest::newRow("crossing beyond segments") << P { 0, 0, 1, 1, 10, 0, 11, -1 } << true << 5.0 << 5.0;
+    QTest::newRow("parallel") << P { 0, 0, 10, 10, 0, 5, 10, 15 } << false << 0.0 << 0.0;
+    QTest::newRow("coincident") << P { 0, 0, 1, 1, 2, 2, 3, 3 } << false << 0.0 << 0.0;
+    QTest::newRow("both vertical") << P { 1, 0, 1, 5, 2, 0, 2, 5 } << false << 0.0 << 0.0;
+    QTest::newRow("all zero") << P { 0, 0, 0, 0, 0, 0, 0, 0 } << false << 0.0 << 0.0;
+    QTest::newRow("degenerate line 1") << P { 3, 3, 3, 3, 0, 0, 5, 1 } << false << 0.0 << 0.0;
+    QTest::newRow("quotient beyond range") << P { 0, 0, 1e-300, 1, 1e300, 0, 1e300, 1 } << false
+                                           << 0.0 << 0.0;
+    QTest::newRow("infinite input") << P { 0, 0, kInf, 1, 0, 1, 1, 0 } << false << 0.0 << 0.0;
+}
+
+void TestGeometry::intersection()
+{
+    QFETCH(QList<double>, points);
+    QFETCH(bool, crosses);
+    const LineEquation first = LineThrough(points[0], points[1], points[2], points[3]);
+    const LineEquation second = LineThrough(points[4], points[5], points[6], points[7]);
+    const auto point = IntersectionOf(first, second);
+    QCOMPARE(point.has_value(), crosses);
+    if (crosses) {
+        QTEST(point->x, "x");
+        QTEST(point->y, "y");
+    }
+}
+
+QTEST_GUILESS_MAIN(TestGeometry)
+#include "tst_geometry.moc"

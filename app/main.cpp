@@ -1,3 +1,4 @@
+#include "app/applicationinfo.h"
 #include "app/vertisel.h"
 
 #include <QApplication>
@@ -17,8 +18,7 @@ int main(int argc, char *argv[])
     }
 #endif
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Vertisel"));
-    QApplication::setApplicationVersion(QStringLiteral(VERTISEL_VERSION));
+    setApplicationInfo();
 
     Vertisel window;
     window.show();

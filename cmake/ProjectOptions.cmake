@@ -4,6 +4,12 @@ if(VERTISEL_SANITIZE)
     add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
     add_link_options(-fsanitize=address,undefined)
 endif()
+if(VERTISEL_BUILD_FUZZ)
+    # Coverage feedback and error detection on every library the targets use.
+    add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all
+        -fno-omit-frame-pointer)
+    add_link_options(-fsanitize=address,undefined)
+endif()
 if(VERTISEL_COVERAGE)
     add_compile_options(--coverage -O0)
     add_link_options(--coverage)

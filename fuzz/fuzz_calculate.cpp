@@ -1,0 +1,130 @@
+// Fuzzes the Calculate command on the real window with eight arbitrary field
+// texts (the input split at NUL bytes), checking what the fields show:
+// - no result is ever "-0.0000";
+// - every shown result reads back, under United States English without its
+//   grouping commas, to within half a unit in the fourth decimal of the value
+//   computed from the same texts;
+// - the two intersection fields are both empty or both filled, and filled
+//   exactly when the lines intersect in a point with finite coordinates.
+#include "app/vertisel.h"
+#include "geometry/lineequation.h"
+#include "geometry/numberreading.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+namespace {
+
+const int kInputs[8] = { 0, 1, 2, 3, 7, 8, 9, 10 };
+const int kResults[8] = { 4, 5, 6, 16, 11, 12, 13, 17 };
+
+struct Harness
+{
+    std::unique_ptr<QApplication> app;
+    std::unique_ptr<Vertisel> window;
+    QLineEdit *fields[18] {};
+    QPushButton *calculate = nullptr;
+};
+
+Harness &harness()
+{
+    static Harness h = [] {
+        Harness made;
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        static int argc = 1;
+        static char name[] = "fuzz_calculate";
+        static char *argv[] = { name, nullptr };
+        made.app = std::make_unique<QApplication>(argc, argv);
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        made.window = std::make_unique<Vertisel>();
+        for (int i = 0; i < 18; ++i)
+            made.fields[i] = made.window->findChild<QLineEdit *>(QStringLiteral("Text2_%1").arg(i));
+        made.calculate = made.window->findChild<QPushButton *>(QStringLiteral("Command1_0"));
+        return made;
+    }();
+    return h;
+}
+
+[[noreturn]] void fail(const char *what, int field, const QString &shown, double value)
+{
+    std::fprintf(stderr, "Calculate: %s in field %d: shown \"%s\", value %.17g\n", what, field,
+        qPrintable(shown), value);
+    std::abort();
+}
+
+void checkShown(int field, const QString &shown, double value)
+{
+    if (shown == QLatin1String("-0.0000"))
+        fail("negative zero", field, shown, value);
+    if (!std::isfinite(value)) {
+        if (!shown.isEmpty())
+            fail("non-number shown", field, shown, value);
+        return;
+    }
+    QString plain = shown;
+    plain.remove(u',');
+    bool ok = false;
+    const double back = plain.toDouble(&ok);
+    const double tolerance = 0.5e-4 + 4 * std::ldexp(std::fabs(value), -52);
+    if (!ok || std::fabs(back - value) > tolerance)
+        fail("does not read back", field, shown, value);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    Harness &h = harness();
+    QString texts[8];
+    size_t start = 0;
+    for (int i = 0; i < 8 && start <= size; ++i) {
+        size_t end = start;
+        while (end < size && data[end] != 0)
+            ++end;
+        texts[i] = QString::fromUtf8(reinterpret_cast<const char *>(data) + start, qsizetype(end - start));
+        start = end + 1;
+    }
+    for (int i = 0; i < 8; ++i)
+        h.fields[kInputs[i]]->setText(texts[i]);
+    h.calculate->click();
+
+    double values[8];
+    const LineEquation first = LineThrough(ReadNumber(texts[0]), ReadNumber(texts[1]),
+        ReadNumber(texts[2]), ReadNumber(texts[3]));
+    const LineEquation second = LineThrough(ReadNumber(texts[4]), ReadNumber(texts[5]),
+        ReadNumber(texts[6]), ReadNumber(texts[7]));
+    const LineEquation *lines[2] = { &first, &second };
+    for (int l = 0; l < 2; ++l) {
+        values[4 * l] = lines[l]->A;
+        values[4 * l + 1] = lines[l]->B;
+        values[4 * l + 2] = lines[l]->C;
+        values[4 * l + 3] = lines[l]->k;
+    }
+    for (int i = 0; i < 8; ++i)
+        checkShown(kResults[i], h.fields[kResults[i]]->text(), values[i]);
+
+    const QString x = h.fields[14]->text();
+    const QString y = h.fields[15]->text();
+    if (x.isEmpty() != y.isEmpty())
+        fail("only one coordinate shown", 14, x + u'|' + y, 0);
+    const bool crosses = LinesIntersect(first, second);
+    const double d = first.A * second.B - second.A * first.B;
+    const double xt = (second.B * -first.C + first.B * second.C) / d;
+    const double yt = (second.C * -first.A + first.C * second.A) / d;
+    const bool shouldShow = crosses && std::isfinite(xt) && std::isfinite(yt);
+    if (x.isEmpty() == shouldShow)
+        fail(shouldShow ? "crossing not shown" : "crossing shown without one", 14, x, xt);
+    if (shouldShow) {
+        checkShown(14, x, xt);
+        checkShown(15, y, yt);
+    }
+    return 0;
+}

@@ -1,0 +1,46 @@
+// Fuzzes the leading-number rule on arbitrary bytes. For texts that are
+// plainly a decimal number, the value must equal strtod's in the C locale;
+// for every text the result is a number or an infinity, never a NaN.
+#include "geometry/numberreading.h"
+
+#include <QString>
+
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <locale.h>
+#include <regex>
+#include <string>
+
+namespace {
+
+bool isPlainDecimal(const std::string &text)
+{
+    static const std::regex plain("[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)([eE][+-]?[0-9]+)?");
+    return std::regex_match(text, plain);
+}
+
+[[noreturn]] void fail(const char *what, const std::string &text, double got)
+{
+    std::fprintf(stderr, "ReadNumber: %s for \"%s\": got %.17g\n", what, text.c_str(), got);
+    std::abort();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const std::string bytes(reinterpret_cast<const char *>(data), size);
+    const double value = ReadNumber(QString::fromUtf8(bytes.data(), qsizetype(bytes.size())));
+    if (std::isnan(value))
+        fail("NaN", bytes, value);
+    // The regular expression is slow on long texts; the oracle needs no more.
+    if (bytes.size() <= 400 && isPlainDecimal(bytes)) {
+        static const locale_t cLocale = newlocale(LC_NUMERIC_MASK, "C", locale_t(nullptr));
+        const double expected = strtod_l(bytes.c_str(), nullptr, cLocale);
+        if (value != expected && !(value == 0.0 && expected == 0.0))
+            fail("differs from strtod", bytes, value);
+    }
+    return 0;
+}

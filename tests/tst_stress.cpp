@@ -1,0 +1,161 @@
+#include "geometry/numberformat.h"
+#include "windowprobe.h"
+
+#include <QFile>
+#include <QLocale>
+#include <QRandomGenerator>
+
+#include <array>
+
+// Random events on the real window: presses with any button anywhere on the
+// canvas (border included), hostile texts typed into the inputs, Calculate and
+// Clear. After every event only the fields the rules allow may have changed,
+// and the click counter must behave as the capture rules say. The run is
+// short by default; VERTISEL_STRESS_EVENTS=100000 gives the full run.
+class TestStress : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+    void randomEvents();
+};
+
+namespace {
+
+using Fields = std::array<QString, 18>;
+constexpr int kInputs[8] = { 0, 1, 2, 3, 7, 8, 9, 10 };
+constexpr int kSlots[4][2] = { { 0, 1 }, { 2, 3 }, { 7, 8 }, { 9, 10 } };
+
+bool isInput(int i)
+{
+    return i <= 3 || (i >= 7 && i <= 10);
+}
+
+// Resident memory in bytes, from /proc; 0 where it cannot be read.
+qint64 residentBytes()
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return 0;
+    const QList<QByteArray> parts = statm.readAll().split(' ');
+    return parts.size() > 1 ? parts[1].toLongLong() * 4096 : 0;
+}
+
+QString hostileText(QRandomGenerator &random)
+{
+    switch (random.bounded(10)) {
+    case 0:
+        return QString(32767, QChar(u'0' + random.bounded(10)));
+    case 1:
+        return QStringLiteral("1e400");
+    case 2: {
+        QString hex = QStringLiteral("&H");
+        for (int i = 0; i < 300; ++i)
+            hex += QChar(u'0' + random.bounded(10));
+        return hex;
+    }
+    case 3: {
+        QString control;
+        for (int i = 0; i < 12; ++i)
+            control += QChar(char16_t(random.bounded(32)));
+        return control;
+    }
+    case 4: {
+        QString any;
+        for (int i = random.bounded(20); i > 0; --i)
+            any += QChar(char16_t(random.bounded(0xD800)));
+        return any;
+    }
+    case 5:
+        return QStringLiteral("-1e-320");
+    default:
+        return QString::number(random.bounded(6000) - 1000);
+    }
+}
+
+} // namespace
+
+void TestStress::randomEvents()
+{
+    const int events = qEnvironmentVariableIntValue("VERTISEL_STRESS_EVENTS") > 0
+        ? qEnvironmentVariableIntValue("VERTISEL_STRESS_EVENTS")
+        : 3000;
+    QRandomGenerator random(20261208);
+    Vertisel w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    WindowProbe probe { w };
+    DrawingCanvas *canvas = probe.canvas();
+    const QRect area = canvas->contentsRect();
+
+    const auto snapshot = [&] {
+        Fields f;
+        for (int i = 0; i < 18; ++i)
+            f[i] = probe.text(i);
+        return f;
+    };
+    Fields expected = snapshot();
+    qint32 clickCount = 0;
+    qint64 memoryAfterWarmUp = 0;
+
+    for (int event = 0; event < events; ++event) {
+        const int kind = random.bounded(100);
+        bool resultsMayChange = false;
+        if (kind < 55) {
+            const QPoint at(random.bounded(canvas->width()), random.bounded(canvas->height()));
+            const Qt::MouseButton buttons[] = { Qt::LeftButton, Qt::RightButton, Qt::MiddleButton };
+            const Qt::MouseButton button = buttons[random.bounded(3)];
+            QTest::mousePress(canvas, button, {}, at);
+            QTest::mouseRelease(canvas, button, {}, at);
+            if (area.contains(at)) {
+                if (clickCount >= 1 && clickCount <= 4) {
+                    const QPoint inArea = at - area.topLeft();
+                    expected[kSlots[clickCount - 1][0]] = CoordinateText(float(inArea.x() * 15));
+                    expected[kSlots[clickCount - 1][1]] = CoordinateText(float(inArea.y() * 15));
+                }
+                if (clickCount < 1 || clickCount > 5)
+                    QVERIFY(!canvas->hasBackgroundPicture());
+                clickCount = qMin(clickCount + 1, 32767);
+            }
+        } else if (kind < 80) {
+            const int field = kInputs[random.bounded(8)];
+            expected[field] = hostileText(random);
+            probe.type(field, expected[field]);
+        } else if (kind < 97) {
+            probe.calculate();
+            resultsMayChange = true;
+        } else {
+            probe.clear();
+            expected.fill(QString());
+            clickCount = 1;
+        }
+
+        const Fields shown = snapshot();
+        for (int i = 0; i < 18; ++i) {
+            if (resultsMayChange && !isInput(i))
+                expected[i] = shown[i];
+            QVERIFY2(shown[i] == expected[i],
+                qPrintable(QStringLiteral("event %1: field %2 changed").arg(event).arg(i)));
+            QVERIFY(shown[i] != QLatin1String("-0.0000"));
+        }
+        QCOMPARE(shown[14].isEmpty(), shown[15].isEmpty());
+        QCOMPARE(w.taskState().ClickCount, qint16(clickCount));
+        if (event == 999)
+            memoryAfterWarmUp = residentBytes();
+    }
+
+#if !defined(__SANITIZE_ADDRESS__)
+    // The address sanitizer holds freed memory back on purpose; elsewhere the
+    // window must not grow with use.
+    if (memoryAfterWarmUp > 0) {
+        const qint64 growth = residentBytes() - memoryAfterWarmUp;
+        qInfo("resident memory after 1000 events: %lld KiB, after %d: growth %lld KiB",
+            memoryAfterWarmUp / 1024, events, growth / 1024);
+        QVERIFY2(growth < 4 * 1024 * 1024, qPrintable(QString::number(growth)));
+    }
+#endif
+}
+
+QTEST_MAIN(TestStress)
+#include "tst_stress.moc"

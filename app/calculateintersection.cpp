@@ -17,8 +17,6 @@ struct LineFields
 constexpr LineFields kLine1 { 0, 1, 2, 3, 4, 5, 6, 16 };
 constexpr LineFields kLine2 { 7, 8, 9, 10, 11, 12, 13, 17 };
 
-constexpr int kSolid = 0;
-constexpr int kDotted = 2;
 constexpr double kRingRadius = 30.0; // twips
 
 } // namespace
@@ -55,11 +53,11 @@ void Vertisel::CalculateIntersection()
     writeField(kIntersectionXField, FormatResult(m_state.StoredXt));
     writeField(kIntersectionYField, FormatResult(m_state.StoredYt));
 
-    canvas->SetDashStyle(kDotted);
+    canvas->SetDashStyle(DrawingCanvas::kDotted);
     canvas->DrawSegment(ReadNumber(readField(kLine1.x1)), ReadNumber(readField(kLine1.y1)),
         m_state.StoredXt, m_state.StoredYt);
     canvas->DrawSegment(ReadNumber(readField(kLine2.x1)), ReadNumber(readField(kLine2.y1)),
         m_state.StoredXt, m_state.StoredYt);
-    canvas->SetDashStyle(kSolid);
+    canvas->SetDashStyle(DrawingCanvas::kSolid);
     canvas->DrawRing(m_state.StoredXt, m_state.StoredYt, kRingRadius);
 }

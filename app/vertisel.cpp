@@ -64,8 +64,6 @@ void Vertisel::Command1_Click(qint16 Index)
     case 1:
         ClearAll();
         break;
-    default:
-        break;
     }
 }
 

@@ -91,27 +91,7 @@ void DrawingCanvas::SetDashStyle(int style)
 
 QPen DrawingCanvas::currentPen() const
 {
-    QPen pen(kForeground, m_penWidth);
-    switch (m_dashStyle) {
-    case 1:
-        pen.setStyle(Qt::DashLine);
-        break;
-    case 2:
-        pen.setStyle(Qt::DotLine);
-        break;
-    case 3:
-        pen.setStyle(Qt::DashDotLine);
-        break;
-    case 4:
-        pen.setStyle(Qt::DashDotDotLine);
-        break;
-    case 5:
-        pen.setStyle(Qt::NoPen);
-        break;
-    default:
-        break;
-    }
-    return pen;
+    return QPen(kForeground, m_penWidth, m_dashStyle == kDotted ? Qt::DotLine : Qt::SolidLine);
 }
 
 void DrawingCanvas::DrawPoint(double x, double y)

@@ -17,6 +17,8 @@ public:
     static constexpr int kAreaWidth = 200; // logical pixels
     static constexpr int kAreaHeight = 196;
     static constexpr int kBorder = 2;
+    static constexpr int kSolid = 0;
+    static constexpr int kDotted = 2;
 
     explicit DrawingCanvas(QWidget *parent = nullptr);
 
@@ -33,7 +35,7 @@ public:
     // Removes every drawing, keeping the picture.
     void ClearDrawings();
     void SetPenWidth(int pixels);
-    // 0 solid, 1 dash, 2 dot, 3 dash-dot, 4 dash-dot-dot, 5 invisible, 6 solid.
+    // kSolid or kDotted; any other style draws solid.
     void SetDashStyle(int style);
     int penWidth() const { return m_penWidth; }
     int dashStyle() const { return m_dashStyle; }

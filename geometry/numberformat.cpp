@@ -2,6 +2,7 @@
 
 #include <QLocale>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -9,12 +10,14 @@ QString FormatResult(double value)
 {
     if (!std::isfinite(value))
         return QString();
-    // A tiny negative value or -0 would otherwise show as "-0.0000". The
-    // check uses the same conversion as the text itself, so it agrees with
-    // the rounding of the shown digits.
-    if (std::signbit(value) && QString::number(-value, 'f', 4) == QLatin1String("0.0000"))
-        value = 0.0;
-    return QLocale().toString(value, 'f', 4);
+    const QLocale locale;
+    QString text = locale.toString(value, 'f', 4);
+    // A tiny negative value or -0 would show as "-0.0000": a minus sign on
+    // digits that are all zero, in whatever digits the locale writes.
+    const auto nonZeroDigit = [](QChar c) { return c.digitValue() > 0; };
+    if (std::signbit(value) && std::none_of(text.cbegin(), text.cend(), nonZeroDigit))
+        text = locale.toString(0.0, 'f', 4);
+    return text;
 }
 
 QString CoordinateText(float value)

@@ -72,16 +72,19 @@ double readRadixDigits(Cursor &cursor, int radix)
 
 // Converts a plain ASCII decimal number with a period as separator. The C
 // locale is pinned so that the process locale cannot change the separator.
+#ifdef _WIN32
+const _locale_t cNumericLocale = _create_locale(LC_NUMERIC, "C");
 double convertDecimal(const std::string &number)
 {
-#ifdef _WIN32
-    static const _locale_t cLocale = _create_locale(LC_NUMERIC, "C");
-    return _strtod_l(number.c_str(), nullptr, cLocale);
-#else
-    static const locale_t cLocale = newlocale(LC_NUMERIC_MASK, "C", locale_t(nullptr));
-    return strtod_l(number.c_str(), nullptr, cLocale);
-#endif
+    return _strtod_l(number.c_str(), nullptr, cNumericLocale);
 }
+#else
+const locale_t cNumericLocale = newlocale(LC_NUMERIC_MASK, "C", locale_t(nullptr));
+double convertDecimal(const std::string &number)
+{
+    return strtod_l(number.c_str(), nullptr, cNumericLocale);
+}
+#endif
 
 void appendDigits(Cursor &cursor, std::string &out)
 {

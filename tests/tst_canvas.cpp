@@ -1,3 +1,4 @@
+#include "canvas/clipping.h"
 #include "windowprobe.h"
 
 #include <QElapsedTimer>
@@ -27,6 +28,11 @@ private slots:
     void clearEmptiesEverything();
     void drawingsSurviveRepaint();
     void clickCountStopsAtMaximum();
+    void clipping_data();
+    void clipping();
+    void clippingEndsFarApart();
+    void nonNumbersDrawNothing();
+    void drawingsLastOneRepaintWhenNotPersistent();
 
 private:
     void showWindow();
@@ -289,6 +295,87 @@ void TestCanvas::clickCountStopsAtMaximum()
     QCOMPARE(m_window->taskState().ClickCount, qint16(32767));
     QCOMPARE(probe.at(probe.area(), { 10, 10 }), canvas->backgroundColor());
     QCOMPARE(probe.text(0), QStringLiteral("150"));
+}
+
+void TestCanvas::clipping_data()
+{
+    QTest::addColumn<QList<double>>("segment"); // x1 y1 x2 y2, clipped to [0, 100] x [0, 50]
+    QTest::addColumn<QList<double>>("expected"); // empty: nothing visible
+
+    using L = QList<double>;
+    constexpr double inf = std::numeric_limits<double>::infinity();
+    QTest::newRow("inside") << L { 10, 10, 90, 40 } << L { 10, 10, 90, 40 };
+    QTest::newRow("leaves right") << L { 50, 25, 250, 25 } << L { 50, 25, 100, 25 };
+    QTest::newRow("enters from left, keeps direction") << L { -50, 0, 50, 50 } << L { 0, 25, 50, 50 };
+    QTest::newRow("crosses whole area") << L { -100, 25, 200, 25 } << L { 0, 25, 100, 25 };
+    QTest::newRow("passes above") << L { -10, -5, 110, -5 } << L {};
+    QTest::newRow("wholly right") << L { 150, 10, 300, 40 } << L {};
+    QTest::newRow("point inside") << L { 5, 5, 5, 5 } << L { 5, 5, 5, 5 };
+    QTest::newRow("towards 1e300") << L { 50, 25, 1e300, 25 } << L { 50, 25, 100, 25 };
+    QTest::newRow("not a number") << L { std::nan(""), 0, 10, 10 } << L {};
+    QTest::newRow("infinite end") << L { 10, 10, inf, 10 } << L {};
+}
+
+void TestCanvas::clipping()
+{
+    QFETCH(QList<double>, segment);
+    QFETCH(QList<double>, expected);
+    const auto clipped = clipSegment({ segment[0], segment[1], segment[2], segment[3] }, 0, 0, 100, 50);
+    QCOMPARE(clipped.has_value(), !expected.isEmpty());
+    if (clipped) {
+        const QList<double> got { clipped->x1, clipped->y1, clipped->x2, clipped->y2 };
+        for (int i = 0; i < 4; ++i)
+            QVERIFY2(qAbs(got[i] - expected[i]) < 1e-9, qPrintable(QString::number(got[i])));
+    }
+}
+
+void TestCanvas::clippingEndsFarApart()
+{
+    // Both ends near the double limit: the difference overflows, and the
+    // crossing of the area is known only to the precision of such numbers.
+    // It must still be finite, on the line, and inside the area.
+    const auto clipped = clipSegment({ -1.5e308, 25, 1.5e308, 25 }, 0, 0, 100, 50);
+    QVERIFY(clipped);
+    for (double x : { clipped->x1, clipped->x2 })
+        QVERIFY(x >= 0 && x <= 100);
+    QCOMPARE(clipped->y1, 25.0);
+    QCOMPARE(clipped->y2, 25.0);
+}
+
+void TestCanvas::nonNumbersDrawNothing()
+{
+    WindowProbe probe { *m_window };
+    probe.clear();
+    DrawingCanvas *canvas = probe.canvas();
+    const double nan = std::nan("");
+    const double inf = std::numeric_limits<double>::infinity();
+    canvas->DrawPoint(nan, 100);
+    canvas->DrawPoint(1e300, 100);
+    canvas->DrawSegment(nan, 0, 100, 100);
+    canvas->DrawRing(nan, 100, 30);
+    canvas->DrawRing(1500, 1500, inf);
+    canvas->DrawRing(1e300, 1500, 30);
+    const QImage image = probe.area();
+    for (int y = 0; y < 196; y += 3)
+        for (int x = 0; x < 200; x += 3)
+            QCOMPARE(probe.at(image, { x, y }), canvas->backgroundColor());
+}
+
+void TestCanvas::drawingsLastOneRepaintWhenNotPersistent()
+{
+    DrawingCanvas canvas;
+    canvas.resize(204, 200);
+    canvas.SetDashStyle(DrawingCanvas::kDotted);
+    canvas.DrawSegment(0, 1500, 3000, 1500);
+    const QRect area = canvas.contentsRect();
+    const QColor ink = canvas.foregroundColor();
+    int inkPixels = 0;
+    const QImage first = canvas.grab(area).toImage();
+    for (int x = 0; x < first.width(); ++x)
+        inkPixels += first.pixelColor(x, int(100 * first.devicePixelRatio())) == ink ? 1 : 0;
+    QVERIFY(inkPixels > 20);
+    const QImage second = canvas.grab(area).toImage();
+    QCOMPARE(second.pixelColor(0, int(100 * second.devicePixelRatio())), canvas.backgroundColor());
 }
 
 QTEST_MAIN(TestCanvas)

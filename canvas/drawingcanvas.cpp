@@ -69,13 +69,13 @@ void DrawingCanvas::SetPersistentDrawing(bool on)
 void DrawingCanvas::BlankReset()
 {
     m_picture = QImage();
-    resetLayer();
+    resetDrawings();
     updateArea();
 }
 
 void DrawingCanvas::ClearDrawings()
 {
-    resetLayer();
+    resetDrawings();
     updateArea();
 }
 
@@ -89,29 +89,11 @@ void DrawingCanvas::SetDashStyle(int style)
     m_dashStyle = style;
 }
 
-QPen DrawingCanvas::currentPen() const
-{
-    return QPen(kForeground, m_penWidth, m_dashStyle == kDotted ? Qt::DotLine : Qt::SolidLine);
-}
-
 void DrawingCanvas::DrawPoint(double x, double y)
 {
     if (!insideClip(x, y)) // also false for NaN
         return;
-    prepareLayer();
-    QPainter painter(&m_layer);
-    // A round dot as wide as the pen, built from whole pixels so that it is
-    // symmetric around the pixel it marks, at any pixel density.
-    const QPointF centre = toLogical(x, y);
-    const double radius = m_penWidth / 2.0;
-    const double firstRow = (m_penWidth - 1) / 2.0;
-    for (int row = 0; row < m_penWidth; ++row) {
-        const double dy = row - firstRow;
-        const double reach = std::floor(std::sqrt(radius * radius - dy * dy));
-        const double left = std::floor(centre.x()) - reach;
-        painter.fillRect(QRectF(left, std::floor(centre.y() + dy), 2 * reach + 1, 1), kForeground);
-    }
-    updateArea();
+    queue({ Shape::Kind::Dot, toLogical(x, y), {}, 0.0, m_penWidth, false });
 }
 
 void DrawingCanvas::DrawSegment(double x1, double y1, double x2, double y2)
@@ -120,11 +102,8 @@ void DrawingCanvas::DrawSegment(double x1, double y1, double x2, double y2)
         kAreaRight + kClipMargin, kAreaBottom + kClipMargin);
     if (!visible)
         return;
-    prepareLayer();
-    QPainter painter(&m_layer);
-    painter.setPen(currentPen());
-    painter.drawLine(toLogical(visible->x1, visible->y1), toLogical(visible->x2, visible->y2));
-    updateArea();
+    queue({ Shape::Kind::Segment, toLogical(visible->x1, visible->y1),
+        toLogical(visible->x2, visible->y2), 0.0, m_penWidth, m_dashStyle == kDotted });
 }
 
 void DrawingCanvas::DrawRing(double x, double y, double radius)
@@ -136,13 +115,55 @@ void DrawingCanvas::DrawRing(double x, double y, double radius)
     if (!(x + r >= -kClipMargin && x - r <= kAreaRight + kClipMargin && y + r >= -kClipMargin
             && y - r <= kAreaBottom + kClipMargin))
         return;
+    queue({ Shape::Kind::Ring, toLogical(x, y), {}, ToCanvas(r) / kTwipsPerPixel, m_penWidth,
+        m_dashStyle == kDotted });
+}
+
+void DrawingCanvas::queue(const Shape &shape)
+{
+    m_pending.append(shape);
+    // A canvas that is never painted (hidden) must not hoard shapes.
+    constexpr qsizetype kMostPending = 1024;
+    if (m_pending.size() >= kMostPending)
+        rasterizePending();
+    updateArea();
+}
+
+void DrawingCanvas::rasterizePending()
+{
+    if (m_pending.isEmpty())
+        return;
     prepareLayer();
     QPainter painter(&m_layer);
-    painter.setPen(currentPen());
-    painter.setBrush(Qt::NoBrush);
-    const double rPixels = ToCanvas(r) / kTwipsPerPixel;
-    painter.drawEllipse(toLogical(x, y), rPixels, rPixels);
-    updateArea();
+    for (const Shape &shape : std::as_const(m_pending)) {
+        const QPen pen(kForeground, shape.penWidth, shape.dotted ? Qt::DotLine : Qt::SolidLine);
+        switch (shape.kind) {
+        case Shape::Kind::Dot: {
+            // A round dot as wide as the pen, built from whole pixels so that
+            // it is symmetric around the pixel it marks, at any pixel density.
+            const double radius = shape.penWidth / 2.0;
+            const double firstRow = (shape.penWidth - 1) / 2.0;
+            for (int row = 0; row < shape.penWidth; ++row) {
+                const double dy = row - firstRow;
+                const double reach = std::floor(std::sqrt(radius * radius - dy * dy));
+                painter.fillRect(QRectF(std::floor(shape.from.x()) - reach,
+                                     std::floor(shape.from.y() + dy), 2 * reach + 1, 1),
+                    kForeground);
+            }
+            break;
+        }
+        case Shape::Kind::Segment:
+            painter.setPen(pen);
+            painter.drawLine(shape.from, shape.to);
+            break;
+        case Shape::Kind::Ring:
+            painter.setPen(pen);
+            painter.setBrush(Qt::NoBrush);
+            painter.drawEllipse(shape.from, shape.radius, shape.radius);
+            break;
+        }
+    }
+    m_pending.clear();
 }
 
 void DrawingCanvas::prepareLayer()
@@ -163,8 +184,9 @@ void DrawingCanvas::prepareLayer()
     m_layer = layer;
 }
 
-void DrawingCanvas::resetLayer()
+void DrawingCanvas::resetDrawings()
 {
+    m_pending.clear();
     m_layer = QImage();
 }
 
@@ -176,17 +198,17 @@ void DrawingCanvas::updateArea()
 void DrawingCanvas::paintEvent(QPaintEvent *event)
 {
     QFrame::paintEvent(event);
+    rasterizePending();
     QPainter painter(this);
     const QRect area = contentsRect();
     painter.fillRect(area, kBackground);
     if (!m_picture.isNull())
         painter.drawImage(area.topLeft(), m_picture);
     if (!m_layer.isNull()) {
-        if (m_layer.devicePixelRatio() != devicePixelRatioF())
-            prepareLayer();
+        prepareLayer(); // in case the window moved to a screen of another scale
         painter.drawImage(area.topLeft(), m_layer);
         if (!m_persistent)
-            resetLayer();
+            resetDrawings();
     }
 }
 

@@ -7,7 +7,9 @@
 // Every coordinate it takes or reports is in twips (15 twips to a logical
 // pixel) from the top-left corner of that area, y growing downwards. It keeps
 // a background picture and, above it, a layer that holds everything drawn, at
-// the screen's device pixel ratio, from which it repaints.
+// the screen's device pixel ratio, from which it repaints. Drawing calls only
+// queue their shape, already clipped; the queue is rasterized into the layer
+// once per frame, when the area is next painted.
 class DrawingCanvas : public QFrame
 {
     Q_OBJECT
@@ -58,13 +60,26 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
 
 private:
-    QPen currentPen() const;
+    // A shape in logical pixels of the area, with the pen it was drawn with.
+    struct Shape
+    {
+        enum class Kind { Dot, Segment, Ring } kind;
+        QPointF from;
+        QPointF to; // Segment only
+        double radius; // Ring only
+        int penWidth;
+        bool dotted;
+    };
+
+    void queue(const Shape &shape);
+    void rasterizePending();
     void prepareLayer();
-    void resetLayer();
+    void resetDrawings();
     void updateArea();
 
     QImage m_picture;
     QImage m_layer;
+    QList<Shape> m_pending;
     bool m_persistent = false;
     int m_penWidth = 1;
     int m_dashStyle = 0;

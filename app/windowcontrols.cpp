@@ -116,17 +116,17 @@ WindowControls buildWindowControls(QWidget *window)
 {
     WindowControls c;
 
-    c.command1[0] = makeButton(QStringLiteral("Изчисли"), kCalculateColor, kCalculateButton,
-        "Command1_0", window);
+    c.command1[0] = makeButton(
+        QStringLiteral("Изчисли"), kCalculateColor, kCalculateButton, "Command1_0", window);
 
-    c.label1 = makeOpaqueLabel(QStringLiteral("Геометрия - пресечна точка на две прави\r\n"),
-        kTitleColor, window);
+    c.label1 = makeOpaqueLabel(
+        QStringLiteral("Геометрия - пресечна точка на две прави\r\n"), kTitleColor, window);
     c.label1->setObjectName(QStringLiteral("Label1_0"));
     c.label1->setGeometry(kTitle.toPixels());
     c.label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
-    c.command1[1] = makeButton(QStringLiteral("Изчисти"), kClearColor, kClearButton, "Command1_1",
-        window);
+    c.command1[1] =
+        makeButton(QStringLiteral("Изчисти"), kClearColor, kClearButton, "Command1_1", window);
 
     c.picture1 = new DrawingCanvas(window);
     c.picture1->setObjectName(QStringLiteral("Picture1"));
@@ -173,6 +173,7 @@ WindowControls buildWindowControls(QWidget *window)
     c.text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     c.text1->setTabChangesFocus(true);
     c.text1->setFocusPolicy(Qt::StrongFocus);
+    c.text1->setAccessibleName(QStringLiteral("Задача и теория"));
 
     c.picture2 = new QWidget(window);
     c.picture2->setObjectName(QStringLiteral("Picture2"));
@@ -181,9 +182,9 @@ WindowControls buildWindowControls(QWidget *window)
     c.picture2->hide();
 
     QWidget *const focusOrder[] = { c.text1, c.text2[0], c.text2[1], c.text2[2], c.text2[3],
-        c.text2[4], c.text2[5], c.text2[6], c.command1[0], c.command1[1], c.text2[16],
-        c.text2[7], c.text2[8], c.text2[9], c.text2[10], c.text2[11], c.text2[12], c.text2[13],
-        c.text2[17], c.picture1, c.text2[14], c.text2[15] };
+        c.text2[4], c.text2[5], c.text2[6], c.command1[0], c.command1[1], c.text2[16], c.text2[7],
+        c.text2[8], c.text2[9], c.text2[10], c.text2[11], c.text2[12], c.text2[13], c.text2[17],
+        c.picture1, c.text2[14], c.text2[15] };
     for (std::size_t i = 1; i < std::size(focusOrder); ++i)
         QWidget::setTabOrder(focusOrder[i - 1], focusOrder[i]);
     return c;

@@ -2,13 +2,14 @@
 
 #include <cmath>
 
-std::optional<TwipsSegment> clipSegment(const TwipsSegment &s, double left, double top,
-    double right, double bottom)
+std::optional<TwipsSegment> clipSegment(
+    const TwipsSegment &s, double left, double top, double right, double bottom)
 {
     if (std::isnan(s.x1) || std::isnan(s.y1) || std::isnan(s.x2) || std::isnan(s.y2))
         return std::nullopt;
     // Infinite end points have no direction to clip along.
-    if (!std::isfinite(s.x1) || !std::isfinite(s.y1) || !std::isfinite(s.x2) || !std::isfinite(s.y2))
+    if (!std::isfinite(s.x1) || !std::isfinite(s.y1) || !std::isfinite(s.x2)
+        || !std::isfinite(s.y2))
         return std::nullopt;
 
     // Work in the parameter t of P(t) = P1 + t * (P2 - P1). The differences

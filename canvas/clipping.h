@@ -11,5 +11,5 @@ struct TwipsSegment
 // precision (Liang-Barsky). The part kept keeps its direction, so a dotted
 // pattern still starts at the first point when that point is inside. Gives
 // nothing when no part is inside or a coordinate is not a number.
-std::optional<TwipsSegment> clipSegment(const TwipsSegment &segment, double left, double top,
-    double right, double bottom);
+std::optional<TwipsSegment> clipSegment(
+    const TwipsSegment &segment, double left, double top, double right, double bottom);

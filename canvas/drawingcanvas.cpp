@@ -216,7 +216,8 @@ void DrawingCanvas::mousePressEvent(QMouseEvent *event)
 {
     const QRect area = contentsRect();
     // The whole logical pixel the press falls in, also at fractional scaling.
-    const QPoint pixel(int(std::floor(event->position().x())), int(std::floor(event->position().y())));
+    const QPoint pixel(
+        int(std::floor(event->position().x())), int(std::floor(event->position().y())));
     if (!area.contains(pixel))
         return;
     const QPoint inArea = pixel - area.topLeft();

@@ -89,7 +89,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         size_t end = start;
         while (end < size && data[end] != 0)
             ++end;
-        texts[i] = QString::fromUtf8(reinterpret_cast<const char *>(data) + start, qsizetype(end - start));
+        texts[i] =
+            QString::fromUtf8(reinterpret_cast<const char *>(data) + start, qsizetype(end - start));
         start = end + 1;
     }
     for (int i = 0; i < 8; ++i)
@@ -97,10 +98,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     h.calculate->click();
 
     double values[8];
-    const LineEquation first = LineThrough(ReadNumber(texts[0]), ReadNumber(texts[1]),
-        ReadNumber(texts[2]), ReadNumber(texts[3]));
-    const LineEquation second = LineThrough(ReadNumber(texts[4]), ReadNumber(texts[5]),
-        ReadNumber(texts[6]), ReadNumber(texts[7]));
+    const LineEquation first = LineThrough(
+        ReadNumber(texts[0]), ReadNumber(texts[1]), ReadNumber(texts[2]), ReadNumber(texts[3]));
+    const LineEquation second = LineThrough(
+        ReadNumber(texts[4]), ReadNumber(texts[5]), ReadNumber(texts[6]), ReadNumber(texts[7]));
     const LineEquation *lines[2] = { &first, &second };
     for (int l = 0; l < 2; ++l) {
         values[4 * l] = lines[l]->A;

@@ -21,6 +21,13 @@ namespace {
 const int kInputs[8] = { 0, 1, 2, 3, 7, 8, 9, 10 };
 // Results in the order A1 B1 C1 k1 A2 B2 C2 k2 X Y.
 const int kResults[10] = { 4, 5, 6, 16, 11, 12, 13, 17, 14, 15 };
+
+// Types x1 y1 x2 y2 of line 1, then of line 2.
+void typeInputs(const WindowProbe &probe, const QStringList &inputs)
+{
+    for (int i = 0; i < 8; ++i)
+        probe.type(kInputs[i], inputs[i]);
+}
 }
 
 void TestCalculate::examples_data()
@@ -28,34 +35,30 @@ void TestCalculate::examples_data()
     QTest::addColumn<QStringList>("inputs");
     QTest::addColumn<QStringList>("results");
 
-    QTest::newRow("task example")
-        << QStringList { "1", "15", "10", "15", "5", "1", "5", "25" }
-        << QStringList { "0.0000", "9.0000", "-135.0000", "0.0000", "-24.0000", "0.0000",
-               "120.0000", "999.9999", "5.0000", "15.0000" };
-    QTest::newRow("parallel")
-        << QStringList { "0", "0", "10", "10", "0", "5", "10", "15" }
-        << QStringList { "-10.0000", "10.0000", "0.0000", "1.0000", "-10.0000", "10.0000",
-               "-50.0000", "1.0000", "", "" };
-    QTest::newRow("both vertical")
-        << QStringList { "1", "0", "1", "5", "2", "0", "2", "5" }
-        << QStringList { "-5.0000", "0.0000", "5.0000", "999.9999", "-5.0000", "0.0000",
-               "10.0000", "999.9999", "", "" };
-    QTest::newRow("all empty")
-        << QStringList(8)
-        << QStringList { "0.0000", "0.0000", "0.0000", "999.9999", "0.0000", "0.0000", "0.0000",
-               "999.9999", "", "" };
-    QTest::newRow("diagonals")
-        << QStringList { "0", "0", "2", "2", "0", "2", "2", "0" }
-        << QStringList { "-2.0000", "2.0000", "0.0000", "1.0000", "2.0000", "2.0000", "-4.0000",
-               "-1.0000", "1.0000", "1.0000" };
+    QTest::newRow("task example") << QStringList { "1", "15", "10", "15", "5", "1", "5", "25" }
+                                  << QStringList { "0.0000", "9.0000", "-135.0000", "0.0000",
+                                         "-24.0000", "0.0000", "120.0000", "999.9999", "5.0000",
+                                         "15.0000" };
+    QTest::newRow("parallel") << QStringList { "0", "0", "10", "10", "0", "5", "10", "15" }
+                              << QStringList { "-10.0000", "10.0000", "0.0000", "1.0000",
+                                     "-10.0000", "10.0000", "-50.0000", "1.0000", "", "" };
+    QTest::newRow("both vertical") << QStringList { "1", "0", "1", "5", "2", "0", "2", "5" }
+                                   << QStringList { "-5.0000", "0.0000", "5.0000", "999.9999",
+                                          "-5.0000", "0.0000", "10.0000", "999.9999", "", "" };
+    QTest::newRow("all empty") << QStringList(8)
+                               << QStringList { "0.0000", "0.0000", "0.0000", "999.9999", "0.0000",
+                                      "0.0000", "0.0000", "999.9999", "", "" };
+    QTest::newRow("diagonals") << QStringList { "0", "0", "2", "2", "0", "2", "2", "0" }
+                               << QStringList { "-2.0000", "2.0000", "0.0000", "1.0000", "2.0000",
+                                      "2.0000", "-4.0000", "-1.0000", "1.0000", "1.0000" };
     QTest::newRow("clicked twips, grouping")
         << QStringList { "1245", "600", "2400", "1680", "300", "2100", "2700", "450" }
         << QStringList { "-1,080.0000", "1,155.0000", "651,600.0000", "0.9351", "1,650.0000",
                "2,400.0000", "-5,535,000.0000", "-0.6875", "1,769.0545", "1,090.0250" };
     QTest::newRow("leftward horizontal: no negative zero")
         << QStringList { "10", "3", "0", "3", "0", "0", "0", "1" }
-        << QStringList { "0.0000", "-10.0000", "30.0000", "0.0000", "-1.0000", "0.0000",
-               "0.0000", "999.9999", "0.0000", "3.0000" };
+        << QStringList { "0.0000", "-10.0000", "30.0000", "0.0000", "-1.0000", "0.0000", "0.0000",
+               "999.9999", "0.0000", "3.0000" };
     QTest::newRow("unreadable text")
         << QStringList { "abc", "1,5", "&H1F", "1e1", " 2 0 ", "x", "20", "9" }
         << QStringList { "-9.0000", "31.0000", "-31.0000", "0.2903", "-9.0000", "0.0000",
@@ -76,8 +79,7 @@ void TestCalculate::examples()
     QFETCH(QStringList, results);
     Vertisel w;
     WindowProbe probe { w };
-    for (int i = 0; i < 8; ++i)
-        probe.type(kInputs[i], inputs[i]);
+    typeInputs(probe, inputs);
     probe.calculate();
     QStringList shown;
     for (int index : kResults)
@@ -93,8 +95,7 @@ void TestCalculate::secondRunClearsOldPoint()
     Vertisel w;
     WindowProbe probe { w };
     const QStringList crossing { "0", "0", "2", "2", "0", "2", "2", "0" };
-    for (int i = 0; i < 8; ++i)
-        probe.type(kInputs[i], crossing[i]);
+    typeInputs(probe, crossing);
     probe.calculate();
     QCOMPARE(probe.text(14), QStringLiteral("1.0000"));
     probe.type(8, "4"); // line 2 now parallel to line 1
@@ -112,8 +113,7 @@ void TestCalculate::resultsShowTheirBeginning()
     Vertisel w;
     WindowProbe probe { w };
     const QStringList inputs { "1245", "600", "2400", "1680", "300", "2100", "2700", "450" };
-    for (int i = 0; i < 8; ++i)
-        probe.type(kInputs[i], inputs[i]);
+    typeInputs(probe, inputs);
     probe.calculate();
     for (int index : kResults)
         QCOMPARE(probe.field(index)->cursorPosition(), 0);
@@ -134,8 +134,7 @@ void TestCalculate::storesPointOnlyWhenFinite()
     Vertisel w;
     WindowProbe probe { w };
     const QStringList inputs { "0", "0", "1e-300", "1e10", "1", "0", "1", "1" };
-    for (int i = 0; i < 8; ++i)
-        probe.type(kInputs[i], inputs[i]);
+    typeInputs(probe, inputs);
     probe.calculate();
     QCOMPARE(w.taskState().StoredXt, 0.0);
     QCOMPARE(w.taskState().StoredYt, 0.0);

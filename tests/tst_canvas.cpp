@@ -133,9 +133,11 @@ void TestCanvas::pressAfterClearRecordsTwips()
     QCOMPARE(probe.text(1), QStringLiteral("600"));
     // A thick dot: ink two pixels from the centre on every side, none at three.
     const QImage image = probe.area();
-    for (const QPoint d : { QPoint(-2, 0), QPoint(2, 0), QPoint(0, -2), QPoint(0, 2), QPoint(0, 0) })
+    for (const QPoint d :
+        { QPoint(-2, 0), QPoint(2, 0), QPoint(0, -2), QPoint(0, 2), QPoint(0, 0) })
         QVERIFY(probe.inkNear(image, QPoint(83, 40) + d));
-    for (const QPoint d : { QPoint(-3, 0), QPoint(3, 0), QPoint(0, -3), QPoint(0, 3), QPoint(2, 2) })
+    for (const QPoint d :
+        { QPoint(-3, 0), QPoint(3, 0), QPoint(0, -3), QPoint(0, 3), QPoint(2, 2) })
         QVERIFY(!probe.inkNear(image, QPoint(83, 40) + d));
     QCOMPARE(probe.canvas()->penWidth(), 5);
     // The far corner of the area maps to the largest twips.
@@ -306,7 +308,8 @@ void TestCanvas::clipping_data()
     constexpr double inf = std::numeric_limits<double>::infinity();
     QTest::newRow("inside") << L { 10, 10, 90, 40 } << L { 10, 10, 90, 40 };
     QTest::newRow("leaves right") << L { 50, 25, 250, 25 } << L { 50, 25, 100, 25 };
-    QTest::newRow("enters from left, keeps direction") << L { -50, 0, 50, 50 } << L { 0, 25, 50, 50 };
+    QTest::newRow("enters from left, keeps direction")
+        << L { -50, 0, 50, 50 } << L { 0, 25, 50, 50 };
     QTest::newRow("crosses whole area") << L { -100, 25, 200, 25 } << L { 0, 25, 100, 25 };
     QTest::newRow("passes above") << L { -10, -5, 110, -5 } << L {};
     QTest::newRow("wholly right") << L { 150, 10, 300, 40 } << L {};
@@ -320,7 +323,8 @@ void TestCanvas::clipping()
 {
     QFETCH(QList<double>, segment);
     QFETCH(QList<double>, expected);
-    const auto clipped = clipSegment({ segment[0], segment[1], segment[2], segment[3] }, 0, 0, 100, 50);
+    const auto clipped =
+        clipSegment({ segment[0], segment[1], segment[2], segment[3] }, 0, 0, 100, 50);
     QCOMPARE(clipped.has_value(), !expected.isEmpty());
     if (clipped) {
         const QList<double> got { clipped->x1, clipped->y1, clipped->x2, clipped->y2 };

@@ -177,7 +177,8 @@ void TestGeometry::lineThrough_data()
     QTest::addColumn<double>("k");
 
     QTest::newRow("horizontal") << 1.0 << 15.0 << 10.0 << 15.0 << 0.0 << 9.0 << -135.0 << 0.0;
-    QTest::newRow("vertical") << 5.0 << 1.0 << 5.0 << 25.0 << -24.0 << 0.0 << 120.0 << VerticalSlope;
+    QTest::newRow("vertical") << 5.0 << 1.0 << 5.0 << 25.0 << -24.0 << 0.0 << 120.0
+                              << VerticalSlope;
     QTest::newRow("rising") << 0.0 << 0.0 << 2.0 << 2.0 << -2.0 << 2.0 << 0.0 << 1.0;
     QTest::newRow("falling") << 0.0 << 2.0 << 2.0 << 0.0 << 2.0 << 2.0 << -4.0 << -1.0;
     QTest::newRow("equal points") << 3.0 << 4.0 << 3.0 << 4.0 << 0.0 << 0.0 << 0.0 << VerticalSlope;
@@ -209,14 +210,15 @@ void TestGeometry::intersection_data()
     using P = QList<double>;
     QTest::newRow("task example") << P { 1, 15, 10, 15, 5, 1, 5, 25 } << true << 5.0 << 15.0;
     QTest::newRow("diagonals") << P { 0, 0, 2, 2, 0, 2, 2, 0 } << true << 1.0 << 1.0;
-    QTest::newRow("crossing beyond segments") << P { 0, 0, 1, 1, 10, 0, 11, -1 } << true << 5.0 << 5.0;
+    QTest::newRow("crossing beyond segments")
+        << P { 0, 0, 1, 1, 10, 0, 11, -1 } << true << 5.0 << 5.0;
     QTest::newRow("parallel") << P { 0, 0, 10, 10, 0, 5, 10, 15 } << false << 0.0 << 0.0;
     QTest::newRow("coincident") << P { 0, 0, 1, 1, 2, 2, 3, 3 } << false << 0.0 << 0.0;
     QTest::newRow("both vertical") << P { 1, 0, 1, 5, 2, 0, 2, 5 } << false << 0.0 << 0.0;
     QTest::newRow("all zero") << P { 0, 0, 0, 0, 0, 0, 0, 0 } << false << 0.0 << 0.0;
     QTest::newRow("degenerate line 1") << P { 3, 3, 3, 3, 0, 0, 5, 1 } << false << 0.0 << 0.0;
-    QTest::newRow("quotient beyond range") << P { 0, 0, 1e-300, 1, 1e300, 0, 1e300, 1 } << false
-                                           << 0.0 << 0.0;
+    QTest::newRow("quotient beyond range")
+        << P { 0, 0, 1e-300, 1, 1e300, 0, 1e300, 1 } << false << 0.0 << 0.0;
     QTest::newRow("infinite input") << P { 0, 0, kInf, 1, 0, 1, 1, 0 } << false << 0.0 << 0.0;
 }
 

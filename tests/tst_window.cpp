@@ -54,22 +54,35 @@ void TestWindow::geometry_data()
     QTest::addColumn<QRect>("rect");
     QTest::addColumn<QString>("caption");
 
-    QTest::newRow("Calculate") << "Command1_0" << "" << QRect(8, 0, 65, 25) << "Изчисли";
-    QTest::newRow("Title") << "Label1_0" << "" << QRect(80, 0, 329, 25)
+    QTest::newRow("Calculate") << "Command1_0"
+                               << "" << QRect(8, 0, 65, 25) << "Изчисли";
+    QTest::newRow("Title") << "Label1_0"
+                           << "" << QRect(80, 0, 329, 25)
                            << "Геометрия - пресечна точка на две прави\r\n";
-    QTest::newRow("Clear") << "Command1_1" << "" << QRect(424, 0, 65, 25) << "Изчисти";
-    QTest::newRow("Canvas") << "Picture1" << "" << QRect(8, 32, 204, 200) << "";
-    QTest::newRow("Line 1") << "Frame1_0" << "" << QRect(216, 32, 265, 121) << "Права 1:";
-    QTest::newRow("Line 2") << "Frame1_1" << "" << QRect(216, 160, 265, 121) << "Права 2:";
-    QTest::newRow("Crossing") << "Frame1_2" << "" << QRect(8, 232, 201, 41)
-                              << "Координати на пресечна т.";
-    QTest::newRow("Task text") << "Text1_0" << "" << QRect(8, 288, 473, 129) << "";
-    QTest::newRow("X1 of line 1") << "Label2_0" << "Frame1_0" << QRect(8, 24, 25, 21) << "X1:";
-    QTest::newRow("k1") << "Label2_16" << "Frame1_0" << QRect(136, 96, 25, 21) << "k1:";
-    QTest::newRow("Y1 of line 2") << "Label2_8" << "Frame1_1" << QRect(136, 24, 33, 21) << "Y1:";
-    QTest::newRow("k2") << "Label2_17" << "Frame1_1" << QRect(136, 96, 33, 21) << "k2:";
-    QTest::newRow("X caption") << "Label2_14" << "Frame1_2" << QRect(8, 16, 17, 21) << "X:";
-    QTest::newRow("Y caption") << "Label2_15" << "Frame1_2" << QRect(104, 16, 17, 21) << "Y:";
+    QTest::newRow("Clear") << "Command1_1"
+                           << "" << QRect(424, 0, 65, 25) << "Изчисти";
+    QTest::newRow("Canvas") << "Picture1"
+                            << "" << QRect(8, 32, 204, 200) << "";
+    QTest::newRow("Line 1") << "Frame1_0"
+                            << "" << QRect(216, 32, 265, 121) << "Права 1:";
+    QTest::newRow("Line 2") << "Frame1_1"
+                            << "" << QRect(216, 160, 265, 121) << "Права 2:";
+    QTest::newRow("Crossing") << "Frame1_2"
+                              << "" << QRect(8, 232, 201, 41) << "Координати на пресечна т.";
+    QTest::newRow("Task text") << "Text1_0"
+                               << "" << QRect(8, 288, 473, 129) << "";
+    QTest::newRow("X1 of line 1") << "Label2_0"
+                                  << "Frame1_0" << QRect(8, 24, 25, 21) << "X1:";
+    QTest::newRow("k1") << "Label2_16"
+                        << "Frame1_0" << QRect(136, 96, 25, 21) << "k1:";
+    QTest::newRow("Y1 of line 2") << "Label2_8"
+                                  << "Frame1_1" << QRect(136, 24, 33, 21) << "Y1:";
+    QTest::newRow("k2") << "Label2_17"
+                        << "Frame1_1" << QRect(136, 96, 33, 21) << "k2:";
+    QTest::newRow("X caption") << "Label2_14"
+                               << "Frame1_2" << QRect(8, 16, 17, 21) << "X:";
+    QTest::newRow("Y caption") << "Label2_15"
+                               << "Frame1_2" << QRect(104, 16, 17, 21) << "Y:";
 }
 
 void TestWindow::geometry()
@@ -106,15 +119,24 @@ void TestWindow::fields_data()
         const char *caption;
         QRect rect;
     } rows[] = {
-        { 0, "Frame1_0", "X1:", { 32, 24, 97, 21 } }, { 1, "Frame1_0", "Y1:", { 160, 24, 97, 21 } },
-        { 2, "Frame1_0", "X2:", { 32, 48, 97, 21 } }, { 3, "Frame1_0", "Y2:", { 160, 48, 97, 21 } },
-        { 4, "Frame1_0", "A1:", { 32, 72, 97, 22 } }, { 5, "Frame1_0", "B1:", { 160, 72, 97, 22 } },
-        { 6, "Frame1_0", "C1:", { 32, 96, 97, 22 } }, { 16, "Frame1_0", "k1:", { 160, 96, 97, 22 } },
-        { 7, "Frame1_1", "X1:", { 32, 24, 97, 21 } }, { 8, "Frame1_1", "Y1:", { 168, 24, 89, 21 } },
-        { 9, "Frame1_1", "X2:", { 32, 48, 97, 21 } }, { 10, "Frame1_1", "Y2:", { 168, 48, 89, 21 } },
-        { 11, "Frame1_1", "A2:", { 32, 72, 97, 21 } }, { 12, "Frame1_1", "B2:", { 168, 72, 89, 21 } },
-        { 13, "Frame1_1", "C2:", { 32, 96, 97, 21 } }, { 17, "Frame1_1", "k2:", { 168, 96, 89, 21 } },
-        { 14, "Frame1_2", "X:", { 24, 16, 73, 21 } }, { 15, "Frame1_2", "Y:", { 120, 16, 73, 21 } },
+        { 0, "Frame1_0", "X1:", { 32, 24, 97, 21 } },
+        { 1, "Frame1_0", "Y1:", { 160, 24, 97, 21 } },
+        { 2, "Frame1_0", "X2:", { 32, 48, 97, 21 } },
+        { 3, "Frame1_0", "Y2:", { 160, 48, 97, 21 } },
+        { 4, "Frame1_0", "A1:", { 32, 72, 97, 22 } },
+        { 5, "Frame1_0", "B1:", { 160, 72, 97, 22 } },
+        { 6, "Frame1_0", "C1:", { 32, 96, 97, 22 } },
+        { 16, "Frame1_0", "k1:", { 160, 96, 97, 22 } },
+        { 7, "Frame1_1", "X1:", { 32, 24, 97, 21 } },
+        { 8, "Frame1_1", "Y1:", { 168, 24, 89, 21 } },
+        { 9, "Frame1_1", "X2:", { 32, 48, 97, 21 } },
+        { 10, "Frame1_1", "Y2:", { 168, 48, 89, 21 } },
+        { 11, "Frame1_1", "A2:", { 32, 72, 97, 21 } },
+        { 12, "Frame1_1", "B2:", { 168, 72, 89, 21 } },
+        { 13, "Frame1_1", "C2:", { 32, 96, 97, 21 } },
+        { 17, "Frame1_1", "k2:", { 168, 96, 89, 21 } },
+        { 14, "Frame1_2", "X:", { 24, 16, 73, 21 } },
+        { 15, "Frame1_2", "Y:", { 120, 16, 73, 21 } },
     };
     for (const auto &row : rows) {
         const bool result = !((row.index <= 3) || (row.index >= 7 && row.index <= 10));

@@ -24,7 +24,10 @@ struct WindowProbe
     }
     void calculate() const { QTest::mouseClick(button(0), Qt::LeftButton); }
     void clear() const { QTest::mouseClick(button(1), Qt::LeftButton); }
-    DrawingCanvas *canvas() const { return window.findChild<DrawingCanvas *>(QStringLiteral("Picture1")); }
+    DrawingCanvas *canvas() const
+    {
+        return window.findChild<DrawingCanvas *>(QStringLiteral("Picture1"));
+    }
 
     // A press at a logical pixel of the drawing area (not of the frame).
     void press(QPoint areaPixel, Qt::MouseButton button = Qt::LeftButton) const
@@ -52,8 +55,10 @@ struct WindowProbe
     {
         const QColor ink = canvas()->foregroundColor();
         const qreal dpr = image.devicePixelRatio();
-        const QRect box(QPoint(int((areaPixel.x() - radius) * dpr), int((areaPixel.y() - radius) * dpr)),
-            QPoint(int((areaPixel.x() + radius + 1) * dpr) - 1, int((areaPixel.y() + radius + 1) * dpr) - 1));
+        const QRect box(
+            QPoint(int((areaPixel.x() - radius) * dpr), int((areaPixel.y() - radius) * dpr)),
+            QPoint(int((areaPixel.x() + radius + 1) * dpr) - 1,
+                int((areaPixel.y() + radius + 1) * dpr) - 1));
         for (int y = box.top(); y <= box.bottom(); ++y)
             for (int x = box.left(); x <= box.right(); ++x)
                 if (image.rect().contains(x, y) && image.pixelColor(x, y) == ink)

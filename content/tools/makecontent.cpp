@@ -26,7 +26,8 @@ QImage drawPhoto()
     // The vapour trail: a bright, nearly vertical band from the top, softer
     // at its edges and fading as it comes down.
     for (int halo = 7; halo >= 0; --halo) {
-        QPen pen(QColor(255, 255, 255, halo == 0 ? 235 : 22), 3 + 2 * halo, Qt::SolidLine, Qt::RoundCap);
+        QPen pen(
+            QColor(255, 255, 255, halo == 0 ? 235 : 22), 3 + 2 * halo, Qt::SolidLine, Qt::RoundCap);
         p.setPen(pen);
         QPainterPath trail(QPointF(88, -4));
         trail.cubicTo(QPointF(92, 50), QPointF(97, 100), QPointF(104, 150));

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QIcon>
 #include <QImage>
+#include <QPixmap>
 #include <QString>
 
 QString taskText()
@@ -13,12 +14,14 @@ QString taskText()
     return QString::fromUtf8(file.readAll());
 }
 
+// The formats are named so that no image reader is probed for them.
+
 QImage startupPhoto()
 {
-    return QImage(QStringLiteral(":/content/photo.jpg"));
+    return QImage(QStringLiteral(":/content/photo.jpg"), "JPEG");
 }
 
 QIcon applicationIcon()
 {
-    return QIcon(QStringLiteral(":/content/vertisel.png"));
+    return QIcon(QPixmap::fromImage(QImage(QStringLiteral(":/content/vertisel.png"), "PNG")));
 }

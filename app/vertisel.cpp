@@ -31,7 +31,12 @@ Vertisel::Vertisel(QWidget *parent)
     QPalette windowPalette = palette();
     windowPalette.setColor(QPalette::Window, kWindowColor);
     setPalette(windowPalette);
-    setFont(QFont(QStringLiteral("Times New Roman"), kWindowPointSize));
+    QFont windowFont(QStringLiteral("Times New Roman"), kWindowPointSize);
+    // Full hinting snaps glyphs to whole pixels: crisp text at these small
+    // sizes, and one cached bitmap per glyph rather than one per sub-pixel
+    // position, which makes the first frame cheaper.
+    windowFont.setHintingPreference(QFont::PreferFullHinting);
+    setFont(windowFont);
 
     m_controls = buildWindowControls(this);
     m_controls.picture1->setBackgroundPicture(startupPhoto());

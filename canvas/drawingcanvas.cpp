@@ -224,3 +224,10 @@ void DrawingCanvas::mousePressEvent(QMouseEvent *event)
     emit mouseDown(event->button(), event->modifiers(), float(inArea.x() * kTwipsPerPixel),
         float(inArea.y() * kTwipsPerPixel));
 }
+
+void DrawingCanvas::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    // The second press of a double click has already come as a press of its
+    // own; reporting it again would count one press twice.
+    event->accept();
+}

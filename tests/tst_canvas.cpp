@@ -3,6 +3,7 @@
 
 #include <QElapsedTimer>
 #include <QLocale>
+#include <QMouseEvent>
 
 // The canvas as the user sees it: photo, point capture, construction, Clear.
 // Runs at scale 1 and again at QT_SCALE_FACTOR=2; probes are logical pixels.
@@ -22,6 +23,7 @@ private slots:
     void anyButtonRecords_data();
     void anyButtonRecords();
     void borderPressesDoNothing();
+    void doubleClickCountsEachPressOnce();
     void constructionDrawn();
     void noExtensionsWithoutCrossing();
     void farAwayCrossingDrawnPromptly();
@@ -172,6 +174,43 @@ void TestCanvas::borderPressesDoNothing()
         QTest::mouseClick(canvas, Qt::LeftButton, {}, p);
     QCOMPARE(m_window->taskState().ClickCount, qint16(0));
     QVERIFY(canvas->hasBackgroundPicture());
+}
+
+namespace {
+// Counts the presses a widget receives.
+class PressCounter : public QObject
+{
+public:
+    int presses = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        presses += event->type() == QEvent::MouseButtonPress ? 1 : 0;
+        return false;
+    }
+};
+} // namespace
+
+void TestCanvas::doubleClickCountsEachPressOnce()
+{
+    WindowProbe probe { *m_window };
+    probe.clear();
+    PressCounter counter;
+    probe.canvas()->installEventFilter(&counter);
+    // Two quick presses on one spot arrive as press, release, press, double
+    // click, release: two presses.
+    const QPointF at = probe.canvas()->contentsRect().topLeft() + QPointF(40.5, 40.5);
+    const QEvent::Type sequence[] = { QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+        QEvent::MouseButtonPress, QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease };
+    for (const QEvent::Type type : sequence) {
+        const Qt::MouseButtons held =
+            type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent event(type, at, probe.canvas()->mapToGlobal(at), Qt::LeftButton, held, {});
+        QCoreApplication::sendEvent(probe.canvas(), &event);
+    }
+    QCOMPARE(counter.presses, 2);
+    QCOMPARE(m_window->taskState().ClickCount, qint16(3));
 }
 
 void TestCanvas::constructionDrawn()

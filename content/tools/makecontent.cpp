@@ -1,6 +1,8 @@
 // Draws the start-up photo (a sky with a vapour trail, a cable, trees and a
 // roof, 200 x 196, JPEG) and the 32 x 32, 256-colour hamburger icon with a
 // transparency mask (PNG and ICO). Usage: makecontent OUTPUT_FOLDER
+#include <QDataStream>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -114,6 +116,41 @@ QImage drawIcon()
     return indexed;
 }
 
+// Writes an 8-bit (256-colour) icon with its AND mask, the form the Windows
+// executable carries. Qt's own ICO writer would store 32 bits per pixel.
+bool writeIco(const QImage &indexed, const QString &path)
+{
+    QByteArray out;
+    QDataStream stream(&out, QIODevice::WriteOnly);
+    stream.setByteOrder(QDataStream::LittleEndian);
+    const int size = indexed.width();
+    const int maskRowBytes = ((size + 31) / 32) * 4;
+    const quint32 imageBytes = 40 + 256 * 4 + size * size + maskRowBytes * size;
+    stream << quint16(0) << quint16(1) << quint16(1); // icon directory, one image
+    stream << quint8(size) << quint8(size) << quint8(0) << quint8(0) << quint16(1) << quint16(8)
+           << imageBytes << quint32(6 + 16);
+    // Bitmap header: height counts the colour bitmap and the mask together.
+    stream << quint32(40) << qint32(size) << qint32(2 * size) << quint16(1) << quint16(8)
+           << quint32(0) << quint32(size * size + maskRowBytes * size) << qint32(0) << qint32(0)
+           << quint32(256) << quint32(0);
+    for (int i = 0; i < 256; ++i) {
+        const QRgb c = i < indexed.colorCount() ? indexed.color(i) : 0;
+        stream << quint8(qBlue(c)) << quint8(qGreen(c)) << quint8(qRed(c)) << quint8(0);
+    }
+    for (int y = size - 1; y >= 0; --y) // rows bottom-up
+        for (int x = 0; x < size; ++x)
+            stream << quint8(indexed.pixelIndex(x, y));
+    for (int y = size - 1; y >= 0; --y) {
+        QByteArray row(maskRowBytes, 0);
+        for (int x = 0; x < size; ++x)
+            if (qAlpha(indexed.color(indexed.pixelIndex(x, y))) == 0)
+                row[x / 8] = char(row[x / 8] | (0x80 >> (x % 8)));
+        stream.writeRawData(row.constData(), int(row.size()));
+    }
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(out) == out.size();
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -126,7 +163,7 @@ int main(int argc, char *argv[])
     const QString folder = QString::fromLocal8Bit(argv[1]);
     const bool ok = drawPhoto().save(folder + QStringLiteral("/photo.jpg"), "JPEG", 90)
         && drawIcon().save(folder + QStringLiteral("/vertisel.png"), "PNG")
-        && drawIcon().save(folder + QStringLiteral("/vertisel.ico"), "ICO");
+        && writeIco(drawIcon(), folder + QStringLiteral("/vertisel.ico"));
     if (!ok) {
         std::fprintf(stderr, "makecontent: could not write the images into %s\n", argv[1]);
         return 1;

@@ -48,6 +48,11 @@ Harness &harness()
         for (int i = 0; i < 18; ++i)
             made.fields[i] = made.window->findChild<QLineEdit *>(QStringLiteral("Text2_%1").arg(i));
         made.calculate = made.window->findChild<QPushButton *>(QStringLiteral("Command1_0"));
+        // One run before fuzzing loads the fonts and caches that live as long
+        // as the process, so that the leak check per input sees only the run.
+        for (int i = 0; i < 8; ++i)
+            made.fields[kInputs[i]]->setText(QStringLiteral("-1234.5e%1").arg(i));
+        made.calculate->click();
         return made;
     }();
     return h;

@@ -48,10 +48,32 @@ Vertisel::Vertisel(QWidget *parent)
             [this, index] { Command1_Click(index); });
     connect(m_controls.picture1, &DrawingCanvas::mouseDown, this, &Vertisel::Picture1_MouseDown);
 
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen();
 
     Form_Load();
+}
+
+void Vertisel::centreOnScreen()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    // Until the window system has framed the window, the frame is the client area.
+    QRect frame(QPoint(), frameGeometry().size());
+    frame.moveCenter(screen->availableGeometry().center());
+    move(frame.topLeft());
+}
+
+bool Vertisel::event(QEvent *event)
+{
+    // The frame (title bar, borders) is known only once the window is shown
+    // and framed; centre the whole frame then, once.
+    if (!m_centredWithFrame && (event->type() == QEvent::Show || event->type() == QEvent::Move)
+        && isVisible() && frameGeometry().size() != size()) {
+        m_centredWithFrame = true;
+        centreOnScreen();
+    }
+    return QWidget::event(event);
 }
 
 void Vertisel::Form_Load()

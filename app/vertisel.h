@@ -21,6 +21,9 @@ public:
     void CalculateIntersection();
     void ClearAll();
 
+protected:
+    bool event(QEvent *event) override;
+
 private:
     void Form_Load();
     void Command1_Click(qint16 Index);
@@ -29,7 +32,10 @@ private:
     QString readField(int index) const;
     // Writes a field and shows the beginning of its text, as a set text should.
     void writeField(int index, const QString &text);
+    // Puts the window's frame in the middle of the screen's available area.
+    void centreOnScreen();
 
     WindowControls m_controls;
     TaskState m_state;
+    bool m_centredWithFrame = false;
 };

@@ -1,5 +1,6 @@
 #include "app/windowcontrols.h"
 
+#include "app/commandbutton.h"
 #include "canvas/drawingcanvas.h"
 
 #include <QFont>
@@ -103,10 +104,9 @@ QLabel *makeOpaqueLabel(const QString &caption, const QColor &color, QWidget *pa
 QPushButton *makeButton(const QString &caption, const QColor &color, const Twips &place,
     const char *name, QWidget *window)
 {
-    auto *button = new QPushButton(caption, window);
+    auto *button = new CommandButton(caption, color, window);
     button->setObjectName(QLatin1String(name));
     button->setGeometry(place.toPixels());
-    setBackground(button, QPalette::Button, color);
     return button;
 }
 

@@ -214,6 +214,18 @@ void DrawingCanvas::paintEvent(QPaintEvent *event)
 
 void DrawingCanvas::mousePressEvent(QMouseEvent *event)
 {
+    reportPress(event);
+}
+
+void DrawingCanvas::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    // The window system delivers the second press of a double click as this
+    // event instead of a press; it is a press like any other.
+    reportPress(event);
+}
+
+void DrawingCanvas::reportPress(QMouseEvent *event)
+{
     const QRect area = contentsRect();
     // The whole logical pixel the press falls in, also at fractional scaling.
     const QPoint pixel(
@@ -223,11 +235,4 @@ void DrawingCanvas::mousePressEvent(QMouseEvent *event)
     const QPoint inArea = pixel - area.topLeft();
     emit mouseDown(event->button(), event->modifiers(), float(inArea.x() * kTwipsPerPixel),
         float(inArea.y() * kTwipsPerPixel));
-}
-
-void DrawingCanvas::mouseDoubleClickEvent(QMouseEvent *event)
-{
-    // The second press of a double click has already come as a press of its
-    // own; reporting it again would count one press twice.
-    event->accept();
 }

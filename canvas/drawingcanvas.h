@@ -72,6 +72,7 @@ private:
         bool dotted;
     };
 
+    void reportPress(QMouseEvent *event);
     void queue(const Shape &shape);
     void rasterizePending();
     void prepareLayer();

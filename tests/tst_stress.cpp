@@ -108,8 +108,7 @@ void TestStress::randomEvents()
                 at.setY(1); // QTest reads the null point as "the centre"
             const Qt::MouseButton buttons[] = { Qt::LeftButton, Qt::RightButton, Qt::MiddleButton };
             const Qt::MouseButton button = buttons[random.bounded(3)];
-            QTest::mousePress(canvas, button, {}, at);
-            QTest::mouseRelease(canvas, button, {}, at);
+            probe.click(canvas, at, button);
             if (area.contains(at)) {
                 if (clickCount >= 1 && clickCount <= 4) {
                     const QPoint inArea = at - area.topLeft();

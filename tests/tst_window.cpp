@@ -4,6 +4,10 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QStyle>
+#include <QStyleFactory>
+
+#include <memory>
 
 // The window's layout as designed, in logical pixels (twips / 15).
 class TestWindow : public QObject
@@ -19,6 +23,8 @@ private slots:
     void colours_data();
     void colours();
     void focusOrder();
+    void enterPressesFocusedButton_data();
+    void enterPressesFocusedButton();
     void resultFieldsRejectTyping();
     void accessibleNames();
 };
@@ -40,6 +46,8 @@ void TestWindow::window()
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QVERIFY(!hidden->isVisible());
+    // The whole frame, title bar included, stands in the middle of the screen.
+    QCOMPARE(w.frameGeometry().center(), w.screen()->availableGeometry().center());
     QCOMPARE(hidden->geometry(), QRect(-8, 168, 41, 17));
     QCOMPARE(w.taskState().ClickCount, qint16(0));
     // The window font resolves to a serif face that has Cyrillic letters.
@@ -194,6 +202,23 @@ void TestWindow::colours()
     QWidget *control = name.isEmpty() ? &w : w.findChild<QWidget *>(name);
     QVERIFY(control);
     QCOMPARE(control->palette().color(QPalette::ColorRole(role)), colour);
+    if (role == QPalette::Button) {
+        // The face is exactly the colour, raised or pressed, under a style
+        // that shades the palette and under one that ignores it.
+        auto *button = static_cast<QPushButton *>(control);
+        for (const char *styleName : { "Fusion", "Windows" }) {
+            std::unique_ptr<QStyle> style(QStyleFactory::create(QLatin1String(styleName)));
+            button->setStyle(style.get());
+            for (const bool pressed : { false, true }) {
+                button->setDown(pressed);
+                const QImage shot = button->grab().toImage();
+                QCOMPARE(shot.pixelColor(3, 3), colour);
+                QCOMPARE(shot.pixelColor(shot.width() - 4, shot.height() - 4), colour);
+            }
+            button->setDown(false);
+            button->setStyle(nullptr);
+        }
+    }
     if (role == QPalette::Window) {
         // Opaque: the colour is on screen in a corner clear of captions and
         // of a frame's border line.
@@ -218,6 +243,36 @@ void TestWindow::focusOrder()
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget()->objectName(), expected[i]);
     }
+}
+
+void TestWindow::enterPressesFocusedButton_data()
+{
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("calculates");
+
+    QTest::newRow("Return on Calculate") << "Command1_0" << int(Qt::Key_Return) << true;
+    QTest::newRow("keypad Enter on Calculate") << "Command1_0" << int(Qt::Key_Enter) << true;
+    QTest::newRow("Return in a field") << "Text2_0" << int(Qt::Key_Return) << false;
+    QTest::newRow("Return on Clear") << "Command1_1" << int(Qt::Key_Return) << false;
+}
+
+void TestWindow::enterPressesFocusedButton()
+{
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+    QFETCH(bool, calculates);
+    Vertisel w;
+    WindowProbe probe { w };
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    probe.type(0, QStringLiteral("7"));
+    w.findChild<QWidget *>(focus)->setFocus();
+    const Qt::KeyboardModifiers keypad = key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
+    QTest::keyClick(w.windowHandle(), Qt::Key(key), keypad);
+    QCOMPARE(probe.text(4).isEmpty(), !calculates);
+    // Clear empties the field that was typed into; nothing else does.
+    QCOMPARE(probe.text(0).isEmpty(), focus == QLatin1String("Command1_1"));
 }
 
 void TestWindow::resultFieldsRejectTyping()

@@ -22,8 +22,26 @@ struct WindowProbe
     {
         return window.findChild<QPushButton *>(QStringLiteral("Command1_%1").arg(i));
     }
-    void calculate() const { QTest::mouseClick(button(0), Qt::LeftButton); }
-    void clear() const { QTest::mouseClick(button(1), Qt::LeftButton); }
+    void calculate() const { click(button(0), button(0)->rect().center()); }
+    void clear() const { click(button(1), button(1)->rect().center()); }
+
+    // Input goes to the window as a window system delivers it: the window
+    // finds the widget under the pointer and turns a quick second press into
+    // a double click. Shows the window first if needed.
+    QWindow *handle() const
+    {
+        if (!window.isVisible()) {
+            window.show();
+            if (!QTest::qWaitForWindowExposed(&window))
+                qWarning("window not exposed");
+        }
+        return window.windowHandle();
+    }
+    QPoint inWindow(const QWidget *widget, QPoint at) const { return widget->mapTo(&window, at); }
+    void click(const QWidget *widget, QPoint at, Qt::MouseButton b = Qt::LeftButton) const
+    {
+        QTest::mouseClick(handle(), b, {}, inWindow(widget, at));
+    }
     DrawingCanvas *canvas() const
     {
         return window.findChild<DrawingCanvas *>(QStringLiteral("Picture1"));
@@ -32,8 +50,7 @@ struct WindowProbe
     // A press at a logical pixel of the drawing area (not of the frame).
     void press(QPoint areaPixel, Qt::MouseButton button = Qt::LeftButton) const
     {
-        QTest::mousePress(canvas(), button, {}, canvas()->contentsRect().topLeft() + areaPixel);
-        QTest::mouseRelease(canvas(), button, {}, canvas()->contentsRect().topLeft() + areaPixel);
+        click(canvas(), canvas()->contentsRect().topLeft() + areaPixel, button);
     }
 
     // The drawing area as the screen shows it, at the screen's pixel density.

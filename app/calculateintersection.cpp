@@ -36,6 +36,8 @@ void Vertisel::CalculateIntersection()
         const double x2 = ReadNumber(readField(f.x2));
         const double y2 = ReadNumber(readField(f.y2));
         canvas->DrawSegment(x1, y1, x2, y2);
+        m_narration.addSegment(
+            i + 1, NumberText(x1), NumberText(y1), NumberText(x2), NumberText(y2));
         lines[i] = LineThrough(x1, y1, x2, y2);
         writeField(f.A, FormatResult(lines[i].A));
         writeField(f.B, FormatResult(lines[i].B));
@@ -46,8 +48,11 @@ void Vertisel::CalculateIntersection()
     writeField(kIntersectionXField, QString());
     writeField(kIntersectionYField, QString());
     const auto crossing = IntersectionOf(lines[0], lines[1]);
-    if (!crossing)
+    if (!crossing) {
+        m_narration.addNoCrossing();
+        narrateCanvas();
         return; // no point to extend the lines to: nothing more is drawn
+    }
     m_state.StoredXt = crossing->x;
     m_state.StoredYt = crossing->y;
     writeField(kIntersectionXField, FormatResult(m_state.StoredXt));
@@ -60,4 +65,6 @@ void Vertisel::CalculateIntersection()
         m_state.StoredXt, m_state.StoredYt);
     canvas->SetDashStyle(DrawingCanvas::kSolid);
     canvas->DrawRing(m_state.StoredXt, m_state.StoredYt, kRingRadius);
+    m_narration.addCrossing(readField(kIntersectionXField), readField(kIntersectionYField));
+    narrateCanvas();
 }

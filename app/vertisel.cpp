@@ -1,10 +1,13 @@
 #include "app/vertisel.h"
 
+#include "app/accessibility.h"
+
 #include "canvas/drawingcanvas.h"
 #include "canvas/pointcapture.h"
 #include "content/taskcontent.h"
 #include "geometry/numberformat.h"
 
+#include <QAccessible>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -38,10 +41,12 @@ Vertisel::Vertisel(QWidget *parent)
     windowFont.setHintingPreference(QFont::PreferFullHinting);
     setFont(windowFont);
 
+    installAccessibility();
     m_controls = buildWindowControls(this);
     m_controls.picture1->setBackgroundPicture(startupPhoto());
     m_controls.text1->setPlainText(taskText());
     m_controls.text1->setFocus();
+    narrateCanvas();
 
     for (qint16 index = 0; index < 2; ++index)
         connect(m_controls.command1[index], &QPushButton::clicked, this,
@@ -100,14 +105,23 @@ void Vertisel::Picture1_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, float 
     const CaptureStep step = PointCaptureStep(m_state.ClickCount);
     if (step.action == CaptureStep::Action::Blank) {
         canvas->BlankReset();
+        m_narration.clear();
+        narrateCanvas();
         return;
     }
     canvas->SetPenWidth(kCaptureDotWidth);
     if (step.action == CaptureStep::Action::Record) {
         writeField(step.xField, CoordinateText(X));
         writeField(step.yField, CoordinateText(Y));
+        // x fields 0 and 2 belong to line 1, 7 and 9 to line 2.
+        const int line = step.xField < 7 ? 1 : 2;
+        const int point = step.xField == 0 || step.xField == 7 ? 1 : 2;
+        m_narration.addPoint(line, point, readField(step.xField), readField(step.yField));
+    } else {
+        m_narration.addDot(CoordinateText(X), CoordinateText(Y));
     }
     canvas->DrawPoint(X, Y);
+    narrateCanvas();
 }
 
 void Vertisel::ClearAll()
@@ -117,6 +131,16 @@ void Vertisel::ClearAll()
     m_controls.picture1->BlankReset();
     m_controls.picture1->ClearDrawings();
     m_state.ClickCount = 1;
+    m_narration.clear();
+    narrateCanvas();
+}
+
+void Vertisel::narrateCanvas()
+{
+    m_controls.picture1->setAccessibleDescription(m_narration.text());
+    // Announced, so that a screen reader reads the change without searching.
+    QAccessibleEvent changed(m_controls.picture1, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 QString Vertisel::readField(int index) const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/canvasnarration.h"
 #include "app/taskstate.h"
 #include "app/windowcontrols.h"
 
@@ -32,10 +33,13 @@ private:
     QString readField(int index) const;
     // Writes a field and shows the beginning of its text, as a set text should.
     void writeField(int index, const QString &text);
+    // Hands the narration of the canvas to assistive clients.
+    void narrateCanvas();
     // Puts the window's frame in the middle of the screen's available area.
     void centreOnScreen();
 
     WindowControls m_controls;
     TaskState m_state;
+    CanvasNarration m_narration;
     bool m_centredWithFrame = false;
 };

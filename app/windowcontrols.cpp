@@ -124,6 +124,7 @@ WindowControls buildWindowControls(QWidget *window)
     c.label1->setObjectName(QStringLiteral("Label1_0"));
     c.label1->setGeometry(kTitle.toPixels());
     c.label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    c.label1->setAccessibleName(c.label1->text().trimmed());
 
     c.command1[1] =
         makeButton(QStringLiteral("Изчисти"), kClearColor, kClearButton, "Command1_1", window);

@@ -3,9 +3,11 @@
 #include "canvas/clipping.h"
 #include "geometry/numberformat.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -210,6 +212,8 @@ void DrawingCanvas::paintEvent(QPaintEvent *event)
         if (!m_persistent)
             resetDrawings();
     }
+    if (hasFocus())
+        paintFocus(painter);
 }
 
 void DrawingCanvas::mousePressEvent(QMouseEvent *event)
@@ -232,7 +236,91 @@ void DrawingCanvas::reportPress(QMouseEvent *event)
         int(std::floor(event->position().x())), int(std::floor(event->position().y())));
     if (!area.contains(pixel))
         return;
-    const QPoint inArea = pixel - area.topLeft();
-    emit mouseDown(event->button(), event->modifiers(), float(inArea.x() * kTwipsPerPixel),
-        float(inArea.y() * kTwipsPerPixel));
+    // The keyboard carries on from the last press, its cross-hair hidden.
+    m_cursor = pixel - area.topLeft();
+    if (m_cursorShown) {
+        m_cursorShown = false;
+        update();
+    }
+    pressAt(m_cursor, event->button(), event->modifiers());
+}
+
+void DrawingCanvas::pressAt(QPoint inArea, Qt::MouseButton button, Qt::KeyboardModifiers modifiers)
+{
+    emit mouseDown(
+        button, modifiers, float(inArea.x() * kTwipsPerPixel), float(inArea.y() * kTwipsPerPixel));
+}
+
+void DrawingCanvas::keyPressEvent(QKeyEvent *event)
+{
+    const int step = event->modifiers() & Qt::ShiftModifier ? 10 : 1;
+    QPoint move;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        move = { -step, 0 };
+        break;
+    case Qt::Key_Right:
+        move = { step, 0 };
+        break;
+    case Qt::Key_Up:
+        move = { 0, -step };
+        break;
+    case Qt::Key_Down:
+        move = { 0, step };
+        break;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        m_cursorShown = true;
+        update();
+        pressAt(m_cursor, Qt::NoButton, event->modifiers());
+        return;
+    default:
+        QFrame::keyPressEvent(event);
+        return;
+    }
+    // The first arrow shows the cross-hair where it stands; later ones move it.
+    if (m_cursorShown)
+        m_cursor = QPoint(std::clamp(m_cursor.x() + move.x(), 0, kAreaWidth - 1),
+            std::clamp(m_cursor.y() + move.y(), 0, kAreaHeight - 1));
+    m_cursorShown = true;
+    update();
+}
+
+void DrawingCanvas::focusInEvent(QFocusEvent *event)
+{
+    QFrame::focusInEvent(event);
+    update();
+}
+
+void DrawingCanvas::focusOutEvent(QFocusEvent *event)
+{
+    QFrame::focusOutEvent(event);
+    update();
+}
+
+void DrawingCanvas::paintFocus(QPainter &painter)
+{
+    // The cue takes the place of the sunken border, never the drawing area.
+    const QColor cue = palette().color(QPalette::Highlight);
+    const QRect outer = rect();
+    const QRect area = contentsRect();
+    painter.fillRect(QRect(outer.topLeft(), QPoint(outer.right(), area.top() - 1)), cue);
+    painter.fillRect(QRect(QPoint(outer.left(), area.bottom() + 1), outer.bottomRight()), cue);
+    painter.fillRect(QRect(outer.left(), area.top(), area.left(), area.height()), cue);
+    painter.fillRect(
+        QRect(area.right() + 1, area.top(), outer.right() - area.right(), area.height()), cue);
+    if (!m_cursorShown)
+        return;
+    // A cross-hair of one-pixel lines, with a gap on the pixel it marks so
+    // that a dot there stays visible, drawn over the picture, not into it.
+    constexpr int kArm = 6;
+    const QPoint c = area.topLeft() + m_cursor;
+    painter.save();
+    painter.setClipRect(area);
+    for (const QRect &arm :
+        { QRect(c.x() - kArm, c.y(), kArm - 1, 1), QRect(c.x() + 2, c.y(), kArm - 1, 1),
+            QRect(c.x(), c.y() - kArm, 1, kArm - 1), QRect(c.x(), c.y() + 2, 1, kArm - 1) })
+        painter.fillRect(arm, cue);
+    painter.restore();
 }

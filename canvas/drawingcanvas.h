@@ -50,15 +50,25 @@ public:
     void DrawSegment(double x1, double y1, double x2, double y2);
     void DrawRing(double x, double y, double radius);
 
+    // The keyboard's cross-hair, in logical pixels of the area, when shown.
+    bool keyboardCursorShown() const { return m_cursorShown; }
+    QPoint keyboardCursor() const { return m_cursor; }
+
 signals:
-    // A press of any mouse button inside the drawing area, in whole twips of
-    // the logical pixel it falls in. Presses on the border are not reported.
+    // A press of any mouse button inside the drawing area, or Space or Enter
+    // at the keyboard's cross-hair, in whole twips of the logical pixel it
+    // falls in. Presses on the border are not reported.
     void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, float x, float y);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    // With the focus, arrows move a cross-hair by a pixel (with Shift by ten)
+    // and Space or Enter presses at it, exactly as the mouse would there.
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     // A shape in logical pixels of the area, with the pen it was drawn with.
@@ -73,6 +83,8 @@ private:
     };
 
     void reportPress(QMouseEvent *event);
+    void pressAt(QPoint inArea, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    void paintFocus(QPainter &painter);
     void queue(const Shape &shape);
     void rasterizePending();
     void prepareLayer();
@@ -85,4 +97,6 @@ private:
     bool m_persistent = false;
     int m_penWidth = 1;
     int m_dashStyle = 0;
+    QPoint m_cursor { kAreaWidth / 2, kAreaHeight / 2 };
+    bool m_cursorShown = false;
 };

@@ -24,6 +24,8 @@ private slots:
     void borderPressesDoNothing();
     void doubleClickCountsEachPressOnce();
     void constructionDrawn();
+    void keyboardCapture_data();
+    void keyboardCapture();
     void noExtensionsWithoutCrossing();
     void farAwayCrossingDrawnPromptly();
     void clearEmptiesEverything();
@@ -201,6 +203,13 @@ void TestCanvas::constructionDrawn()
     probe.calculate();
     QCOMPARE(probe.text(14), QStringLiteral("2,250.0000"));
     QCOMPARE(probe.text(15), QStringLiteral("1,500.0000"));
+    // The same construction in words, with the numbers the fields show.
+    const QString told = probe.canvas()->accessibleDescription();
+    for (const char *part :
+        { "Точка 1 на права 1: X = 300, Y = 1500.", "Точка 2 на права 2: X = 2250, Y = 900.",
+            "Отсечка на права 1 от (300; 1,500) до (900; 1,500).",
+            "Правите се пресичат в точка X = 2,250.0000, Y = 1,500.0000" })
+        QVERIFY2(told.contains(QString::fromUtf8(part)), qPrintable(told));
     QCOMPARE(probe.canvas()->penWidth(), 1);
     QCOMPARE(probe.canvas()->dashStyle(), 0);
     const QImage image = probe.area();
@@ -219,6 +228,64 @@ void TestCanvas::constructionDrawn()
     QVERIFY(probe.inkNear(image, { 152, 100 }, 0) || probe.inkNear(image, { 153, 100 }, 0));
     // Nothing drawn far from the figure.
     QCOMPARE(probe.at(image, { 100, 180 }), blank);
+}
+
+void TestCanvas::keyboardCapture_data()
+{
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<QPoint>("pixel");
+
+    const auto shift = [](Qt::Key key) {
+        return QKeyCombination(Qt::ShiftModifier, key).toCombined();
+    };
+    QTest::newRow("Space at the centre") << QList<int> { Qt::Key_Space } << QPoint(100, 98);
+    QTest::newRow("first arrow shows, next ones move") << QList<int> { Qt::Key_Right, Qt::Key_Right,
+        Qt::Key_Right, Qt::Key_Down, Qt::Key_Return } << QPoint(102, 99);
+    QTest::newRow("Shift moves ten, keypad Enter")
+        << QList<int> { Qt::Key_Left, shift(Qt::Key_Left), shift(Qt::Key_Up),
+               QKeyCombination(Qt::KeypadModifier, Qt::Key_Enter).toCombined() }
+        << QPoint(90, 88);
+    QTest::newRow("stops at the edge")
+        << (QList<int> { Qt::Key_Up } << QList<int>(12, shift(Qt::Key_Up)) << Qt::Key_Space)
+        << QPoint(100, 0);
+}
+
+void TestCanvas::keyboardCapture()
+{
+    QFETCH(QList<int>, keys);
+    QFETCH(QPoint, pixel);
+    WindowProbe probe { *m_window };
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    probe.clear();
+    DrawingCanvas *canvas = probe.canvas();
+    canvas->setFocus();
+    for (const int key : keys) {
+        const auto combination = QKeyCombination::fromCombined(key);
+        QTest::keyClick(probe.handle(), combination.key(), combination.keyboardModifiers());
+    }
+    // The same fields and dot as a mouse press on that pixel.
+    QCOMPARE(probe.text(0), QString::number(pixel.x() * 15));
+    QCOMPARE(probe.text(1), QString::number(pixel.y() * 15));
+    QCOMPARE(m_window->taskState().ClickCount, qint16(2));
+    const QColor cue = canvas->palette().color(QPalette::Highlight);
+    const auto cueInArea = [&](const QImage &image) {
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (image.pixelColor(x, y) == cue)
+                    return true;
+        return false;
+    };
+    QVERIFY(cueInArea(probe.area())); // the cross-hair shows while focused
+    // Without the focus neither the cross-hair nor the border cue is left.
+    probe.field(0)->setFocus();
+    const QImage unfocused = probe.area();
+    QVERIFY(probe.inkNear(unfocused, pixel));
+    QVERIFY(!cueInArea(unfocused));
+    QVERIFY(!cueInArea(canvas->grab().toImage()));
+    // A mouse press hides the cross-hair.
+    canvas->setFocus();
+    probe.press({ 20, 20 });
+    QVERIFY(!canvas->keyboardCursorShown());
 }
 
 void TestCanvas::noExtensionsWithoutCrossing()

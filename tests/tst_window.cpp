@@ -1,5 +1,6 @@
 #include "windowprobe.h"
 
+#include <QAccessible>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -26,7 +27,8 @@ private slots:
     void enterPressesFocusedButton_data();
     void enterPressesFocusedButton();
     void resultFieldsRejectTyping();
-    void accessibleNames();
+    void accessibility_data();
+    void accessibility();
 };
 
 void TestWindow::window()
@@ -288,13 +290,52 @@ void TestWindow::resultFieldsRejectTyping()
     QCOMPARE(probe.text(1).size(), 32767);
 }
 
-void TestWindow::accessibleNames()
+void TestWindow::accessibility_data()
 {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("role");
+    QTest::addColumn<QString>("accessibleName");
+    QTest::addColumn<bool>("editable");
+
+    QTest::newRow("window") << "" << int(QAccessible::Window)
+                            << "Аналитична геометрия - пресечна точка" << false;
+    QTest::newRow("canvas") << "Picture1" << int(QAccessible::Graphic) << "Чертеж" << false;
+    QTest::newRow("title") << "Label1_0" << int(QAccessible::StaticText)
+                           << "Геометрия - пресечна точка на две прави" << false;
+    QTest::newRow("input") << "Text2_0" << int(QAccessible::EditableText) << "Права 1: X1:" << true;
+    QTest::newRow("slope") << "Text2_17" << int(QAccessible::EditableText)
+                           << "Права 2: k2:" << false;
+    QTest::newRow("crossing") << "Text2_15" << int(QAccessible::EditableText)
+                              << "Координати на пресечна т. Y:" << false;
+}
+
+void TestWindow::accessibility()
+{
+    QFETCH(QString, name);
+    QFETCH(int, role);
+    QFETCH(QString, accessibleName);
+    QFETCH(bool, editable);
     Vertisel w;
-    WindowProbe probe { w };
-    QCOMPARE(probe.field(0)->accessibleName(), QStringLiteral("Права 1: X1:"));
-    QCOMPARE(probe.field(17)->accessibleName(), QStringLiteral("Права 2: k2:"));
-    QCOMPARE(probe.field(15)->accessibleName(), QStringLiteral("Координати на пресечна т. Y:"));
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QObject *control = name.isEmpty() ? &w : w.findChild<QObject *>(name);
+    QAccessibleInterface *a = QAccessible::queryAccessibleInterface(control);
+    QVERIFY(a);
+    QCOMPARE(int(a->role()), role);
+    QCOMPARE(a->text(QAccessible::Name), accessibleName);
+    QCOMPARE(a->state().editable, editable);
+    QCOMPARE(bool(a->editableTextInterface()), editable);
+    if (auto *field = qobject_cast<QLineEdit *>(control)) {
+        QCOMPARE(a->state().readOnly, !editable);
+        QVERIFY(a->textInterface());
+        // A client cannot write into a result field, whatever it tries.
+        a->setText(QAccessible::Value, QStringLiteral("zzz"));
+        QCOMPARE(field->text().isEmpty(), !editable);
+    }
+    // The hidden picture box is not in the tree.
+    QAccessibleInterface *window = QAccessible::queryAccessibleInterface(&w);
+    for (int i = 0; i < window->childCount(); ++i)
+        QVERIFY(window->child(i)->object()->objectName() != QLatin1String("Picture2"));
 }
 
 QTEST_MAIN(TestWindow)

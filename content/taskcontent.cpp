@@ -4,6 +4,7 @@
 #include <QIcon>
 #include <QImage>
 #include <QPixmap>
+#include <QResource>
 #include <QString>
 
 QString taskText()
@@ -14,12 +15,21 @@ QString taskText()
     return QString::fromUtf8(file.readAll());
 }
 
-// The formats are named so that no image reader is probed for them.
-
 QImage startupPhoto()
 {
-    return QImage(QStringLiteral(":/content/photo.jpg"), "JPEG");
+    // Raw 24-bit pixels stored uncompressed in the program: the image reads
+    // them in place, so start-up needs no image decoder and no decompressor.
+    constexpr int kWidth = 200;
+    constexpr int kHeight = 196;
+    constexpr int kBytesPerLine = kWidth * 3;
+    const QResource pixels(QStringLiteral(":/content/photo.rgb"));
+    if (!pixels.isValid() || pixels.compressionAlgorithm() != QResource::NoCompression
+        || pixels.size() != qint64(kBytesPerLine) * kHeight)
+        return QImage();
+    return QImage(pixels.data(), kWidth, kHeight, kBytesPerLine, QImage::Format_RGB888);
 }
+
+// The format is named so that no image reader is probed for it.
 
 QIcon applicationIcon()
 {

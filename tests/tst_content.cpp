@@ -1,9 +1,11 @@
 #include "app/applicationinfo.h"
+#include "content/taskcontent.h"
 #include "windowprobe.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QPlainTextEdit>
+#include <QResource>
 #include <QScrollBar>
 #include <QTextBlock>
 
@@ -16,7 +18,7 @@ private slots:
     void taskTextExact();
     void taskTextScrolling();
     void cyrillicInWindowFont();
-    void icon();
+    void images();
     void version();
 };
 
@@ -105,8 +107,12 @@ void TestContent::cyrillicInWindowFont()
                 QVERIFY2(metrics.inFont(c), qPrintable(QString(c)));
 }
 
-void TestContent::icon()
+void TestContent::images()
 {
+    // The photo is shown straight from the program's data, never decoded.
+    const QImage photo = startupPhoto();
+    QCOMPARE(photo.size(), QSize(200, 196));
+    QCOMPARE(photo.constBits(), QResource(QStringLiteral(":/content/photo.rgb")).data());
     Vertisel w;
     QVERIFY(w.windowIcon().availableSizes().contains(QSize(32, 32)));
     const QImage image(QStringLiteral(":/content/vertisel.png"));

@@ -1,6 +1,8 @@
 // Draws the start-up photo (a sky with a vapour trail, a cable, trees and a
-// roof, 200 x 196, JPEG) and the 32 x 32, 256-colour hamburger icon with a
-// transparency mask (PNG and ICO). Usage: makecontent OUTPUT_FOLDER
+// roof, 200 x 196) and the 32 x 32, 256-colour hamburger icon with a
+// transparency mask (PNG and ICO). The photo is stored as raw 24-bit pixels,
+// row after row, red-green-blue, so that the program shows it in place with no
+// decoding at start-up. Usage: makecontent OUTPUT_FOLDER
 #include <QDataStream>
 #include <QFile>
 #include <QGuiApplication>
@@ -116,6 +118,20 @@ QImage drawIcon()
     return indexed;
 }
 
+// Writes the pixels of an opaque picture as bytes R, G, B, row after row.
+bool writeRawPixels(const QImage &picture, const QString &path)
+{
+    const QImage rgb = picture.convertToFormat(QImage::Format_RGB888);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    const qsizetype rowBytes = qsizetype(rgb.width()) * 3;
+    for (int y = 0; y < rgb.height(); ++y)
+        if (file.write(reinterpret_cast<const char *>(rgb.constScanLine(y)), rowBytes) != rowBytes)
+            return false;
+    return true;
+}
+
 // Writes an 8-bit (256-colour) icon with its AND mask, the form the Windows
 // executable carries. Qt's own ICO writer would store 32 bits per pixel.
 bool writeIco(const QImage &indexed, const QString &path)
@@ -161,7 +177,7 @@ int main(int argc, char *argv[])
         return 2;
     }
     const QString folder = QString::fromLocal8Bit(argv[1]);
-    const bool ok = drawPhoto().save(folder + QStringLiteral("/photo.jpg"), "JPEG", 90)
+    const bool ok = writeRawPixels(drawPhoto(), folder + QStringLiteral("/photo.rgb"))
         && drawIcon().save(folder + QStringLiteral("/vertisel.png"), "PNG")
         && writeIco(drawIcon(), folder + QStringLiteral("/vertisel.ico"));
     if (!ok) {

@@ -39,13 +39,14 @@ ensure_packages() {
         || die "package install failed; run by hand to see why: $line"
 }
 
-# Configures (once) and builds one build folder with CMake + Ninja.
+# Configures (once) and builds one build folder with CMake + Ninja; with
+# BUILD_TARGET set, only that target.
 # Usage: build_tree DIR [extra cmake arguments...]
 build_tree() {
     local dir=$1
     shift
     cmake -S "$ROOT" -B "$ROOT/$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >"$ROOT/$dir/configure.log" 2>&1 \
         || { cat "$ROOT/$dir/configure.log" >&2; die "cmake could not configure $dir (messages above)"; }
-    cmake --build "$ROOT/$dir" -j2 \
+    cmake --build "$ROOT/$dir" -j2 ${BUILD_TARGET:+--target "$BUILD_TARGET"} \
         || die "the build in $dir failed (compiler messages above)"
 }

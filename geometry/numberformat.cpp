@@ -8,15 +8,19 @@
 
 namespace {
 
-// How a locale groups the digits of an integer part: the size of the group
-// next to the separator, the size of every group further left (2 in India's
+// How the default locale writes a number: its signs and separators, and how
+// it groups the digits of an integer part: the size of the group next to the
+// decimal separator, the size of every group further left (2 in India's
 // "12,34,567"), and the fewest digits at which grouping starts at all.
-struct DigitGrouping
+struct NumberStyle
 {
-    QString separator; // empty: the locale does not group
-    int primary = 3;
-    int secondary = 3;
-    int minimumDigits = 4;
+    QLocale locale;
+    QString negativeSign;
+    QString decimalPoint;
+    QString groupSeparator; // empty: the locale does not group
+    int primaryGroup = 3;
+    int secondaryGroup = 3;
+    int minimumGroupedDigits = 4;
 };
 
 // Asks the locale itself rather than trusting its full formatting: Qt 6.4
@@ -24,83 +28,82 @@ struct DigitGrouping
 // ("2227 500" in Bulgarian). A number whose leftmost group has two digits is
 // written right, and shows the group sizes; 1000 and 10000 show where
 // grouping starts.
-DigitGrouping groupingOf(const QLocale &locale)
+NumberStyle styleOf(const QLocale &locale)
 {
-    DigitGrouping grouping;
-    if (locale.numberOptions() & QLocale::OmitGroupSeparator)
-        return grouping;
+    NumberStyle style;
+    style.locale = locale;
+    style.negativeSign = locale.negativeSign();
+    style.decimalPoint = locale.decimalPoint();
     const QString separator = locale.groupSeparator();
-    if (separator.isEmpty())
-        return grouping;
+    if ((locale.numberOptions() & QLocale::OmitGroupSeparator) || separator.isEmpty())
+        return style;
     const QStringList groups = locale.toString(10'000'000'000LL).split(separator);
     if (groups.size() < 2)
-        return grouping;
-    grouping.separator = separator;
-    grouping.primary = int(groups.last().size());
-    grouping.secondary =
-        groups.size() >= 3 ? int(groups[groups.size() - 2].size()) : grouping.primary;
+        return style;
+    style.primaryGroup = int(groups.last().size());
+    style.secondaryGroup =
+        groups.size() >= 3 ? int(groups[groups.size() - 2].size()) : style.primaryGroup;
+    if (style.primaryGroup < 1 || style.secondaryGroup < 1)
+        return style;
+    style.groupSeparator = separator;
     if (locale.toString(1000).contains(separator))
-        grouping.minimumDigits = 4;
+        style.minimumGroupedDigits = 4;
     else if (locale.toString(10000).contains(separator))
-        grouping.minimumDigits = 5;
+        style.minimumGroupedDigits = 5;
     else
-        grouping.minimumDigits = 6;
-    if (grouping.primary < 1 || grouping.secondary < 1)
-        grouping.separator.clear();
-    return grouping;
+        style.minimumGroupedDigits = 6;
+    return style;
 }
 
-// The grouping of the default locale, worked out again only when it changes.
-const DigitGrouping &currentGrouping(const QLocale &locale)
+// The style of the default locale, worked out again only when it changes.
+const NumberStyle &currentStyle()
 {
-    thread_local QLocale cachedLocale = QLocale::c();
-    thread_local DigitGrouping cached = groupingOf(cachedLocale);
-    if (locale != cachedLocale) {
-        cachedLocale = locale;
-        cached = groupingOf(locale);
-    }
-    return cached;
+    thread_local NumberStyle style = styleOf(QLocale::c());
+    const QLocale locale;
+    if (locale != style.locale)
+        style = styleOf(locale);
+    return style;
 }
 
-QString groupedInteger(QStringView digits, const DigitGrouping &grouping)
+void appendInteger(QString &out, QStringView digits, const NumberStyle *grouping)
 {
-    if (grouping.separator.isEmpty() || digits.size() < grouping.minimumDigits)
-        return digits.toString();
-    qsizetype end = digits.size();
-    int size = grouping.primary;
-    QStringList groups;
-    while (end > size) {
-        groups.prepend(digits.sliced(end - size, size).toString());
-        end -= size;
-        size = grouping.secondary;
+    const qsizetype count = digits.size();
+    const bool grouped =
+        grouping && !grouping->groupSeparator.isEmpty() && count >= grouping->minimumGroupedDigits;
+    for (qsizetype i = 0; i < count; ++i) {
+        out += digits[i];
+        // Digits still to come after this one decide whether a separator follows.
+        const qsizetype rest = count - i - 1;
+        if (grouped && rest > 0
+            && (rest == grouping->primaryGroup
+                || (rest > grouping->primaryGroup
+                    && (rest - grouping->primaryGroup) % grouping->secondaryGroup == 0)))
+            out += grouping->groupSeparator;
     }
-    groups.prepend(digits.first(end).toString());
-    return groups.join(grouping.separator);
 }
 
 // Turns a number written with the C locale's rules ("-1234567.891",
 // "1.5e+07") into the default locale's signs and separators. The digits stay
 // 0 to 9 in every locale, so that a field the program writes reads back.
-QString localized(const QString &plain, bool group)
+QString localized(QStringView plain, bool group)
 {
-    const QLocale locale;
-    QStringView rest(plain);
+    const NumberStyle &style = currentStyle();
     QString out;
-    if (rest.startsWith(u'-')) {
-        out += locale.negativeSign();
-        rest = rest.sliced(1);
+    out.reserve(plain.size() + plain.size() / 2 + 4);
+    if (plain.startsWith(u'-')) {
+        out += style.negativeSign;
+        plain = plain.sliced(1);
     }
     qsizetype integerEnd = 0;
-    while (integerEnd < rest.size() && rest[integerEnd] >= u'0' && rest[integerEnd] <= u'9')
+    while (integerEnd < plain.size() && plain[integerEnd] >= u'0' && plain[integerEnd] <= u'9')
         ++integerEnd;
-    const QStringView integer = rest.first(integerEnd);
-    out += group ? groupedInteger(integer, currentGrouping(locale)) : integer.toString();
-    rest = rest.sliced(integerEnd);
-    if (rest.startsWith(u'.')) {
-        out += locale.decimalPoint();
-        rest = rest.sliced(1);
+    appendInteger(out, plain.first(integerEnd), group ? &style : nullptr);
+    plain = plain.sliced(integerEnd);
+    if (plain.startsWith(u'.')) {
+        out += style.decimalPoint;
+        plain = plain.sliced(1);
     }
-    out += rest;
+    out += plain;
     return out;
 }
 

@@ -8,7 +8,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProxyStyle>
 #include <QPushButton>
+#include <QStyleOption>
+#include <qdrawutil.h>
 
 namespace {
 
@@ -110,6 +113,22 @@ QPushButton *makeButton(const QString &caption, const QColor &color, const Twips
     return button;
 }
 
+// Group frames drawn as an etched line. The style's own frame is a picture
+// that it decodes through every image plugin installed, at the first paint.
+class EtchedFrameStyle : public QProxyStyle
+{
+public:
+    void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+        const QWidget *widget) const override
+    {
+        if (element == PE_FrameGroupBox) {
+            qDrawShadeRect(painter, option->rect, option->palette, true, 1, 0);
+            return;
+        }
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+    }
+};
+
 } // namespace
 
 WindowControls buildWindowControls(QWidget *window)
@@ -139,6 +158,8 @@ WindowControls buildWindowControls(QWidget *window)
         frame->setObjectName(QStringLiteral("Frame1_%1").arg(i));
         frame->setGeometry(kFrames[i].place.toPixels());
         frame->setAutoFillBackground(true);
+        static EtchedFrameStyle *const etched = new EtchedFrameStyle;
+        frame->setStyle(etched);
         setBackground(frame, QPalette::Window, kFrameColor);
         c.frame1[i] = frame;
     }

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QIcon>
 #include <QImage>
+#include <QImageReader>
 #include <QPixmap>
 #include <QResource>
 #include <QString>
@@ -33,5 +34,9 @@ QImage startupPhoto()
 
 QIcon applicationIcon()
 {
-    return QIcon(QPixmap::fromImage(QImage(QStringLiteral(":/content/vertisel.png"), "PNG")));
+    // Read by the built-in PNG reader alone: without this, every image
+    // plugin installed would be loaded to look at the file first.
+    QImageReader reader(QStringLiteral(":/content/vertisel.png"), "PNG");
+    reader.setAutoDetectImageFormat(false);
+    return QIcon(QPixmap::fromImage(reader.read()));
 }

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QImageReader>
 #include <QPlainTextEdit>
 #include <QResource>
 #include <QScrollBar>
@@ -18,6 +19,7 @@ private slots:
     void taskTextExact();
     void taskTextScrolling();
     void cyrillicInWindowFont();
+    void noImageDecodersAtStartUp();
     void images();
     void version();
 };
@@ -107,6 +109,21 @@ void TestContent::cyrillicInWindowFont()
                 QVERIFY2(metrics.inFont(c), qPrintable(QString(c)));
 }
 
+void TestContent::noImageDecodersAtStartUp()
+{
+#ifdef Q_OS_LINUX
+    Vertisel w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.grab(); // every control painted once
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    QVERIFY(maps.open(QIODevice::ReadOnly));
+    const QByteArray mapped = maps.readAll();
+    QVERIFY(!mapped.contains("/imageformats/"));
+    QVERIFY(!mapped.contains("libjpeg"));
+#endif
+}
+
 void TestContent::images()
 {
     // The photo is shown straight from the program's data, never decoded.
@@ -115,7 +132,9 @@ void TestContent::images()
     QCOMPARE(photo.constBits(), QResource(QStringLiteral(":/content/photo.rgb")).data());
     Vertisel w;
     QVERIFY(w.windowIcon().availableSizes().contains(QSize(32, 32)));
-    const QImage image(QStringLiteral(":/content/vertisel.png"));
+    QImageReader reader(QStringLiteral(":/content/vertisel.png"), "PNG");
+    reader.setAutoDetectImageFormat(false);
+    const QImage image = reader.read();
     QCOMPARE(image.size(), QSize(32, 32));
     QCOMPARE(image.format(), QImage::Format_Indexed8);
     QVERIFY(image.colorCount() <= 256);

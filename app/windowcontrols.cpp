@@ -122,7 +122,11 @@ public:
         const QWidget *widget) const override
     {
         if (element == PE_FrameGroupBox) {
-            qDrawShadeRect(painter, option->rect, option->palette, true, 1, 0);
+            // Below the caption, as the style itself places its frame.
+            constexpr int kGapBelowCaption = 3;
+            const QRect frame =
+                option->rect.adjusted(0, option->fontMetrics.height() + kGapBelowCaption, 0, 0);
+            qDrawShadeRect(painter, frame, option->palette, true, 1, 0);
             return;
         }
         QProxyStyle::drawPrimitive(element, option, painter, widget);

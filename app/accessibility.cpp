@@ -1,5 +1,7 @@
 #include "app/accessibility.h"
 
+#include "app/vertisel.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QFontMetrics>
@@ -56,6 +58,13 @@ public:
         if (type == QAccessible::ImageInterface)
             return static_cast<QAccessibleImageInterface *>(this);
         return QAccessibleWidget::interface_cast(type);
+    }
+    QString text(QAccessible::Text type) const override
+    {
+        if (type == QAccessible::Description)
+            if (const auto *window = qobject_cast<const Vertisel *>(widget()->window()))
+                return window->canvasDescription();
+        return QAccessibleWidget::text(type);
     }
     QString imageDescription() const override { return text(QAccessible::Description); }
     QSize imageSize() const override { return widget()->contentsRect().size(); }

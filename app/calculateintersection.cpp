@@ -36,8 +36,7 @@ void Vertisel::CalculateIntersection()
         const double x2 = ReadNumber(readField(f.x2));
         const double y2 = ReadNumber(readField(f.y2));
         canvas->DrawSegment(x1, y1, x2, y2);
-        m_narration.addSegment(
-            i + 1, NumberText(x1), NumberText(y1), NumberText(x2), NumberText(y2));
+        m_narration.addSegment(i + 1, x1, y1, x2, y2);
         lines[i] = LineThrough(x1, y1, x2, y2);
         writeField(f.A, FormatResult(lines[i].A));
         writeField(f.B, FormatResult(lines[i].B));

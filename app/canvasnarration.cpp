@@ -1,9 +1,11 @@
 #include "app/canvasnarration.h"
 
+#include "geometry/numberformat.h"
+
 namespace {
 
 // Repeated Calculates draw over each other; the text keeps only the newest part.
-constexpr qsizetype kMostSentences = 24;
+constexpr qsizetype kMostItems = 24;
 
 } // namespace
 
@@ -14,57 +16,82 @@ CanvasNarration::CanvasNarration()
 
 void CanvasNarration::showPhoto()
 {
-    m_sentences = { QStringLiteral("Начална снимка; първото натискане я изчиства.") };
+    m_items = { Item { .kind = Item::Kind::Photo } };
 }
 
 void CanvasNarration::clear()
 {
-    m_sentences = { QStringLiteral("Чертежът е празен.") };
+    m_items = { Item { .kind = Item::Kind::Empty } };
 }
 
 void CanvasNarration::addPoint(int lineNumber, int pointNumber, const QString &x, const QString &y)
 {
-    add(QStringLiteral("Точка %1 на права %2: X = %3, Y = %4.")
-            .arg(pointNumber)
-            .arg(lineNumber)
-            .arg(x, y));
+    add({ .kind = Item::Kind::Point, .line = lineNumber, .point = pointNumber, .x = x, .y = y });
 }
 
 void CanvasNarration::addDot(const QString &x, const QString &y)
 {
-    add(QStringLiteral("Точка без запис: X = %1, Y = %2.").arg(x, y));
+    add({ .kind = Item::Kind::Dot, .x = x, .y = y });
 }
 
-void CanvasNarration::addSegment(
-    int lineNumber, const QString &x1, const QString &y1, const QString &x2, const QString &y2)
+void CanvasNarration::addSegment(int lineNumber, double x1, double y1, double x2, double y2)
 {
-    add(QStringLiteral("Отсечка на права %1 от (%2; %3) до (%4; %5).")
-            .arg(lineNumber)
-            .arg(x1, y1, x2, y2));
+    add({ .kind = Item::Kind::Segment, .line = lineNumber, .ends = { x1, y1, x2, y2 } });
 }
 
 void CanvasNarration::addCrossing(const QString &x, const QString &y)
 {
-    add(QStringLiteral("Правите се пресичат в точка X = %1, Y = %2; пунктир води от първата "
-                       "точка на всяка права до нея, кръгче я отбелязва.")
-            .arg(x, y));
+    add({ .kind = Item::Kind::Crossing, .x = x, .y = y });
 }
 
 void CanvasNarration::addNoCrossing()
 {
-    add(QStringLiteral("Правите нямат една пресечна точка."));
+    add({ .kind = Item::Kind::NoCrossing });
 }
 
-void CanvasNarration::add(const QString &sentence)
+void CanvasNarration::add(Item item)
 {
-    if (m_sentences.size() >= kMostSentences)
-        m_sentences.remove(1, m_sentences.size() - kMostSentences + 1);
-    m_sentences.append(sentence);
+    // The first item, photo or empty canvas, stays.
+    if (m_items.size() >= kMostItems)
+        m_items.remove(1, m_items.size() - kMostItems + 1);
+    m_items.append(std::move(item));
+}
+
+QString CanvasNarration::sentence(const Item &item)
+{
+    switch (item.kind) {
+    case Item::Kind::Photo:
+        return QStringLiteral("Начална снимка; първото натискане я изчиства.");
+    case Item::Kind::Empty:
+        return QStringLiteral("Чертежът е празен.");
+    case Item::Kind::Point:
+        return QStringLiteral("Точка %1 на права %2: X = %3, Y = %4.")
+            .arg(item.point)
+            .arg(item.line)
+            .arg(item.x, item.y);
+    case Item::Kind::Dot:
+        return QStringLiteral("Точка без запис: X = %1, Y = %2.").arg(item.x, item.y);
+    case Item::Kind::Segment:
+        return QStringLiteral("Отсечка на права %1 от (%2; %3) до (%4; %5).")
+            .arg(item.line)
+            .arg(NumberText(item.ends[0]), NumberText(item.ends[1]), NumberText(item.ends[2]),
+                NumberText(item.ends[3]));
+    case Item::Kind::Crossing:
+        return QStringLiteral("Правите се пресичат в точка X = %1, Y = %2; пунктир води от "
+                              "първата точка на всяка права до нея, кръгче я отбелязва.")
+            .arg(item.x, item.y);
+    case Item::Kind::NoCrossing:
+        return QStringLiteral("Правите нямат една пресечна точка.");
+    }
+    return QString();
 }
 
 QString CanvasNarration::text() const
 {
-    return m_sentences.join(u' ')
-        + QStringLiteral(" От клавиатурата: стрелките местят курсора с 1 точка, Shift и стрелка "
-                         "с 10, Интервал или Enter поставя точка там.");
+    QStringList sentences;
+    for (const Item &item : m_items)
+        sentences.append(sentence(item));
+    sentences.append(QStringLiteral("От клавиатурата: стрелките местят курсора с 1 точка, Shift "
+                                    "и стрелка с 10, Интервал или Enter поставя точка там."));
+    return sentences.join(u' ');
 }

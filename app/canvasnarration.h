@@ -1,11 +1,14 @@
 #pragma once
 
-#include <QStringList>
+#include <QList>
+#include <QString>
 
 // What the canvas shows, told in words for a user who cannot see it: the
 // start-up photo, each point a press recorded, the segments and crossing
-// Calculate drew, or that the canvas is empty. Numbers come in the texts the
-// fields show. The text ends with how to set points from the keyboard.
+// Calculate drew, or that the canvas is empty. Numbers come as the fields
+// show them. Recording is cheap; the words are put together only when an
+// assistive client asks for them. They end with how to set points from the
+// keyboard.
 class CanvasNarration
 {
 public:
@@ -19,8 +22,8 @@ public:
     void addPoint(int lineNumber, int pointNumber, const QString &x, const QString &y);
     // A press that left a dot and recorded nothing.
     void addDot(const QString &x, const QString &y);
-    void addSegment(
-        int lineNumber, const QString &x1, const QString &y1, const QString &x2, const QString &y2);
+    // A segment drawn between two points, as the program read them.
+    void addSegment(int lineNumber, double x1, double y1, double x2, double y2);
     // After the segments: where the lines cross, or that they do not cross in one point.
     void addCrossing(const QString &x, const QString &y);
     void addNoCrossing();
@@ -28,7 +31,17 @@ public:
     QString text() const;
 
 private:
-    void add(const QString &sentence);
+    struct Item
+    {
+        enum class Kind { Photo, Empty, Point, Dot, Segment, Crossing, NoCrossing } kind;
+        int line = 0;
+        int point = 0;
+        QString x, y; // as the fields show them
+        double ends[4] = {}; // a segment's x1, y1, x2, y2
+    };
 
-    QStringList m_sentences;
+    void add(Item item);
+    static QString sentence(const Item &item);
+
+    QList<Item> m_items;
 };

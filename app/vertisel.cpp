@@ -137,8 +137,8 @@ void Vertisel::ClearAll()
 
 void Vertisel::narrateCanvas()
 {
-    m_controls.picture1->setAccessibleDescription(m_narration.text());
-    // Announced, so that a screen reader reads the change without searching.
+    // Announced, so that a screen reader reads the change without searching;
+    // the canvas's description is put together when a client asks for it.
     QAccessibleEvent changed(m_controls.picture1, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&changed);
 }

@@ -17,6 +17,8 @@ public:
     explicit Vertisel(QWidget *parent = nullptr);
 
     const TaskState &taskState() const { return m_state; }
+    // What the canvas shows, in words, for its accessible description.
+    QString canvasDescription() const { return m_narration.text(); }
 
     // The commands bound to the buttons "Изчисли" (0) and "Изчисти" (1).
     void CalculateIntersection();
@@ -33,7 +35,7 @@ private:
     QString readField(int index) const;
     // Writes a field and shows the beginning of its text, as a set text should.
     void writeField(int index, const QString &text);
-    // Hands the narration of the canvas to assistive clients.
+    // Tells assistive clients that the canvas's description changed.
     void narrateCanvas();
     // Puts the window's frame in the middle of the screen's available area.
     void centreOnScreen();

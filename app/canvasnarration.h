@@ -36,7 +36,8 @@ private:
         enum class Kind { Photo, Empty, Point, Dot, Segment, Crossing, NoCrossing } kind;
         int line = 0;
         int point = 0;
-        QString x, y; // as the fields show them
+        QString x {}; // as the fields show them
+        QString y {};
         double ends[4] = {}; // a segment's x1, y1, x2, y2
     };
 

@@ -7,7 +7,6 @@
 #include "content/taskcontent.h"
 #include "geometry/numberformat.h"
 
-#include <QAccessible>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -137,10 +136,10 @@ void Vertisel::ClearAll()
 
 void Vertisel::narrateCanvas()
 {
+    // QWidget announces the change itself (DescriptionChanged), once, so that
+    // a screen reader reads it without searching; a second event of our own
+    // would make it read the same text twice.
     m_controls.picture1->setAccessibleDescription(m_narration.text());
-    // Announced, so that a screen reader reads the change without searching.
-    QAccessibleEvent changed(m_controls.picture1, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&changed);
 }
 
 QString Vertisel::readField(int index) const

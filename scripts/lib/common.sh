@@ -7,6 +7,9 @@ cd "$ROOT" || exit 1
 # Packages every build needs: compiler, build tools, Qt 6 Widgets and the
 # metric-compatible serif font that stands in for Times New Roman.
 BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev fonts-liberation fontconfig)
+# The running program under a real AT-SPI client and by keys alone: session
+# bus, at-spi bus, the Python client, a virtual X server and key presses.
+A11Y_PACKAGES=(at-spi2-core python3-pyatspi dbus xvfb xauth xdotool)
 
 die() {
     echo "error: $*" >&2

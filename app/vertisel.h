@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+class FieldExplanations;
+
 // The program's one window. It owns every control and the task state, routes
 // the button and canvas events to the commands, and runs Calculate and Clear.
 // All numbers pass through the field texts Text2(0)..Text2(17).
@@ -32,4 +34,5 @@ private:
 
     WindowControls m_controls;
     TaskState m_state;
+    FieldExplanations *m_explanations = nullptr;
 };

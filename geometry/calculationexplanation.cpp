@@ -216,6 +216,9 @@ void explainCrossing(
 
 } // namespace
 
+// Every text begins with fixed wording, a name or a formula, and a field's own
+// text comes only on a later line: a tooltip whose first line looks like
+// markup is shown as rich text.
 std::array<QString, 18> ExplainFields(const std::optional<CalculationInputs> &inputs)
 {
     std::array<QString, 18> out;

@@ -1,5 +1,6 @@
 #include "app/vertisel.h"
 
+#include "app/fieldexplanations.h"
 #include "canvas/drawingcanvas.h"
 #include "geometry/lineequation.h"
 #include "geometry/numberformat.h"
@@ -29,12 +30,17 @@ void Vertisel::CalculateIntersection()
     canvas->SetPenWidth(1);
 
     LineEquation lines[2];
+    CalculationInputs read; // kept for the fields' explanations
     for (int i = 0; i < 2; ++i) {
         const LineFields &f = i == 0 ? kLine1 : kLine2;
-        const double x1 = ReadNumber(readField(f.x1));
-        const double y1 = ReadNumber(readField(f.y1));
-        const double x2 = ReadNumber(readField(f.x2));
-        const double y2 = ReadNumber(readField(f.y2));
+        const auto readInput = [&](int slot, int index) {
+            read.texts[4 * i + slot] = readField(index);
+            return read.numbers[4 * i + slot] = ReadNumber(read.texts[4 * i + slot]);
+        };
+        const double x1 = readInput(0, f.x1);
+        const double y1 = readInput(1, f.y1);
+        const double x2 = readInput(2, f.x2);
+        const double y2 = readInput(3, f.y2);
         canvas->DrawSegment(x1, y1, x2, y2);
         m_narration.addSegment(i + 1, x1, y1, x2, y2);
         lines[i] = LineThrough(x1, y1, x2, y2);
@@ -43,6 +49,8 @@ void Vertisel::CalculateIntersection()
         writeField(f.C, FormatResult(lines[i].C));
         writeField(f.k, FormatResult(lines[i].k));
     }
+
+    m_explanations->setInputs(std::move(read));
 
     writeField(kIntersectionXField, QString());
     writeField(kIntersectionYField, QString());

@@ -1,7 +1,7 @@
 #include "app/vertisel.h"
 
 #include "app/accessibility.h"
-
+#include "app/fieldexplanations.h"
 #include "canvas/drawingcanvas.h"
 #include "canvas/pointcapture.h"
 #include "content/taskcontent.h"
@@ -43,6 +43,7 @@ Vertisel::Vertisel(QWidget *parent)
 
     installAccessibility();
     m_controls = buildWindowControls(this);
+    m_explanations = new FieldExplanations(m_controls.text2, this);
     m_controls.picture1->setBackgroundPicture(startupPhoto());
     m_controls.text1->setPlainText(taskText());
     m_controls.text1->setFocus();
@@ -128,6 +129,7 @@ void Vertisel::ClearAll()
 {
     for (int i = 0; i < kFieldCount; ++i)
         writeField(i, QString());
+    m_explanations->setInputs(std::nullopt);
     m_controls.picture1->BlankReset();
     m_controls.picture1->ClearDrawings();
     m_state.ClickCount = 1;

@@ -6,6 +6,8 @@
 
 #include <QWidget>
 
+class FieldExplanations;
+
 // The program's one window. It owns every control and the task state, routes
 // the button and canvas events to the commands, and runs Calculate and Clear.
 // All numbers pass through the field texts Text2(0)..Text2(17).
@@ -44,4 +46,5 @@ private:
     TaskState m_state;
     CanvasNarration m_narration;
     bool m_centredWithFrame = false;
+    FieldExplanations *m_explanations = nullptr;
 };

@@ -5,8 +5,11 @@
 //   grouping commas, to within half a unit in the fourth decimal of the value
 //   computed from the same texts;
 // - the two intersection fields are both empty or both filled, and filled
-//   exactly when the lines intersect in a point with finite coordinates.
+//   exactly when the lines intersect in a point with finite coordinates;
+// - each result's explanation ends in the text its field shows, or says why
+//   the field stays empty.
 #include "app/vertisel.h"
+#include "geometry/calculationexplanation.h"
 #include "geometry/lineequation.h"
 #include "geometry/numberreading.h"
 
@@ -131,6 +134,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (shouldShow) {
         checkShown(14, x, xt);
         checkShown(15, y, yt);
+    }
+
+    CalculationInputs read;
+    for (int i = 0; i < 8; ++i)
+        read.numbers[i] = ReadNumber(read.texts[i] = h.fields[kInputs[i]]->text());
+    const auto explained = ExplainFields(read);
+    for (int field : { 4, 5, 6, 16, 11, 12, 13, 17, 14, 15 }) {
+        const QString shown = h.fields[field]->text();
+        if (shown.isEmpty() ? !explained[field].endsWith(QStringLiteral("полето остава празно"))
+                            : !explained[field].endsWith(QString(shown).replace(u'-', u'\u2212')))
+            fail("explained otherwise", field, explained[field], 0);
     }
     return 0;
 }

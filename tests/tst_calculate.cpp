@@ -1,6 +1,8 @@
 #include "windowprobe.h"
 
+#include <QHelpEvent>
 #include <QLocale>
+#include <QToolTip>
 
 // Pressing "Изчисли" on the real window, under United States English.
 class TestCalculate : public QObject
@@ -8,13 +10,14 @@ class TestCalculate : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+    void initTestCase();
     void examples_data();
     void examples();
     void secondRunClearsOldPoint();
     void resultsShowTheirBeginning();
     void keepsClickCountAndInputs();
     void storesPointOnlyWhenFinite();
+    void explanationsFollowCalculateAndClear();
 };
 
 namespace {
@@ -22,12 +25,27 @@ const int kInputs[8] = { 0, 1, 2, 3, 7, 8, 9, 10 };
 // Results in the order A1 B1 C1 k1 A2 B2 C2 k2 X Y.
 const int kResults[10] = { 4, 5, 6, 16, 11, 12, 13, 17, 14, 15 };
 
+// The offscreen platform cannot raise the tooltip window, and says so at
+// every tooltip shown.
+QtMessageHandler testLog = nullptr;
+void withoutRaiseWarning(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (text != QLatin1String("This plugin does not support raise()"))
+        testLog(type, context, text);
+}
+
 // Types x1 y1 x2 y2 of line 1, then of line 2.
 void typeInputs(const WindowProbe &probe, const QStringList &inputs)
 {
     for (int i = 0; i < 8; ++i)
         probe.type(kInputs[i], inputs[i]);
 }
+}
+
+void TestCalculate::initTestCase()
+{
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    testLog = qInstallMessageHandler(withoutRaiseWarning);
 }
 
 void TestCalculate::examples_data()
@@ -88,6 +106,20 @@ void TestCalculate::examples()
     // Inputs are never rewritten.
     for (int i = 0; i < 8; ++i)
         QCOMPARE(probe.text(kInputs[i]), inputs[i]);
+    // Explaining changes no field and no drawing, and each result's
+    // explanation ends in the text its field shows, or says why it is empty.
+    const QImage drawn = probe.area();
+    QHelpEvent hover(QEvent::ToolTip, QPoint(1, 1), probe.field(4)->mapToGlobal(QPoint(1, 1)));
+    QCoreApplication::sendEvent(probe.field(4), &hover);
+    QToolTip::hideText();
+    QCOMPARE(probe.area(), drawn);
+    for (int i = 0; i < 10; ++i) {
+        QCOMPARE(probe.text(kResults[i]), results[i]);
+        const QString tip = probe.field(kResults[i])->toolTip();
+        const QString end = results[i].isEmpty() ? QStringLiteral("полето остава празно")
+                                                 : QString(results[i]).replace(u'-', u'\u2212');
+        QVERIFY2(tip.endsWith(end), qPrintable(tip));
+    }
 }
 
 void TestCalculate::secondRunClearsOldPoint()
@@ -138,6 +170,32 @@ void TestCalculate::storesPointOnlyWhenFinite()
     probe.calculate();
     QCOMPARE(w.taskState().StoredXt, 0.0);
     QCOMPARE(w.taskState().StoredYt, 0.0);
+}
+
+void TestCalculate::explanationsFollowCalculateAndClear()
+{
+    Vertisel w;
+    WindowProbe probe { w };
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    int nudge = 0; // a move to the same spot is no move
+    const auto hover = [&](int index, const QString &expected) {
+        QLineEdit *field = probe.field(index);
+        QTest::mouseMove(w.windowHandle(), field->mapTo(&w, QPoint(5 + nudge++ % 2, 5)));
+        QTRY_COMPARE(QToolTip::text(), expected);
+        QCOMPARE(field->accessibleDescription(), expected);
+    };
+    hover(4, "A1 = y1 − y2");
+    hover(1, "y на първата точка на права 1");
+    typeInputs(probe, { "1", "15", "10", "15", "5", "1", "5", "25" });
+    probe.calculate();
+    probe.field(1)->setFocus();
+    QTest::keyClick(w.windowHandle(), '7'); // typing changes no explanation
+    QCOMPARE(probe.text(1), QStringLiteral("157"));
+    hover(4, "A1 = y1 − y2 = 15 − 15 = 0.0000");
+    hover(1, "y на първата точка на права 1\n„15“ е прочетено като 15");
+    probe.clear();
+    hover(4, "A1 = y1 − y2");
 }
 
 QTEST_MAIN(TestCalculate)

@@ -1,3 +1,4 @@
+#include "geometry/calculationexplanation.h"
 #include "geometry/lineequation.h"
 #include "geometry/numberformat.h"
 #include "geometry/numberreading.h"
@@ -27,6 +28,8 @@ private slots:
     void lineThrough();
     void intersection_data();
     void intersection();
+    void explainFields_data();
+    void explainFields();
 };
 
 namespace {
@@ -250,6 +253,115 @@ void TestGeometry::intersection()
         QTEST(point->x, "x");
         QTEST(point->y, "y");
     }
+}
+
+void TestGeometry::explainFields_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QStringList>("inputs"); // x1 y1 x2 y2 of line 1, then line 2; none: no run
+    QTest::addColumn<int>("field");
+    QTest::addColumn<QStringList>("fragments");
+
+    using L = QStringList;
+    const L task { "1", "15", "10", "15", "5", "1", "5", "25" };
+    const L twips { "1245", "600", "2400", "1680", "300", "2100", "2700", "450" };
+    const L parallel { "0", "0", "10", "10", "0", "5", "10", "15" };
+    const L overflow { "1e400", "0", "0", "1", "0", "0", "1", "0" };
+    const L pointBeyond { "0", "0", "1e-300", "1e10", "1", "0", "1", "1" };
+    const L unreadable { "abc", "1,5", "&H1F", "1e1", " 2 0 ", "x", "20", "9" };
+
+    QTest::newRow("no run: input names its role")
+        << "en_US" << L() << 7 << L { "x на първата точка на права 2" };
+    QTest::newRow("no run: formula only")
+        << "bg_BG" << L() << 14 << L { "Xt = (−C1·B2 + C2·B1) / (A1·B2 − A2·B1)" };
+    QTest::newRow("crossing: C1 product by product")
+        << "en_US" << task << 6 << L { "C1 = x1·y2 − x2·y1 = 1·15 − 10·15 = 15 − 150 = −135.0000" };
+    QTest::newRow("crossing: Xt by Cramer's rule")
+        << "en_US" << task << 14
+        << L { "A1·B2 − A2·B1 = 0·0 − (−24)·9 = 0 − (−216) = 216\n",
+               "= (−(−135)·0 + 120·9) / 216 = (0 + 1,080) / 216 = 5.0000" };
+    QTest::newRow("crossing: Yt, Bulgarian")
+        << "bg_BG" << task << 15 << L { "(0 + 3240) / 216 = 15,0000" };
+    QTest::newRow("crossing: slope, Bulgarian")
+        << "bg_BG" << twips << 16
+        << L { "k1 = (y2 − y1) / (x2 − x1) = (1680 − 600) / "
+               "(2400 − 1245) = 1080 / 1155 = 0,9351" };
+    QTest::newRow("crossing: grouping")
+        << "en_US" << twips << 13 << L { "= 135,000 − 5,670,000 = −5,535,000.0000" };
+    QTest::newRow("crossing: grouping, Bulgarian")
+        << "bg_BG" << twips << 13
+        << L { QStringLiteral("= 135\u00A0000 − 5\u00A0670\u00A0000 = −5\u00A0535\u00A0000,0000") };
+    QTest::newRow("vertical: no slope")
+        << "en_US" << task << 17
+        << L { "x1 = x2 = 5: правата е вертикална, няма ъглов коефициент; показва се 999.9999" };
+    QTest::newRow("vertical: no slope, Bulgarian")
+        << "bg_BG" << task << 17 << L { "вертикална", "показва се 999,9999" };
+    QTest::newRow("parallel") << "en_US" << parallel << 14
+                              << L { "= −100 − (−100) = 0\n", "различни: те са успоредни" };
+    QTest::newRow("parallel, Bulgarian") << "bg_BG" << parallel << 15 << L { "успоредни" };
+    // A tolerance would call these one line; the exact products do not.
+    QTest::newRow("parallel by a hair")
+        << "en_US" << L { "0", "0", "1", "1", "0", "1e-300", "1", "1" } << 14 << L { "успоредни" };
+    QTest::newRow("coinciding") << "en_US" << L { "0", "1", "1", "3", "2", "5", "4", "9" } << 15
+                                << L { "= −4 − (−4) = 0\n", "пропорционални: правите съвпадат" };
+    QTest::newRow("coinciding horizontals, Bulgarian")
+        << "bg_BG" << L { "1", "15", "10", "15", "0", "15", "3", "15" } << 14
+        << L { "правите съвпадат" };
+    QTest::newRow("equal points: slope")
+        << "en_US" << L { "3", "4", "3", "4", "0", "0", "5", "1" } << 16
+        << L { "x1 = x2 = 3 и y1 = y2 = 4: двете точки съвпадат", "999.9999" };
+    QTest::newRow("equal points: no crossing")
+        << "en_US" << L { "0", "0", "5", "1", "3", "4", "3", "4" } << 15
+        << L { "Двете точки на права 2 съвпадат и не определят права" };
+    QTest::newRow("all empty") << "bg_BG" << L(8) << 14
+                               << L { "права 1 съвпадат, също и на права 2" };
+    QTest::newRow("empty input") << "bg_BG" << L(8) << 0
+                                 << L { "Празното поле е прочетено като 0" };
+    QTest::newRow("overflow: input")
+        << "en_US" << overflow << 0
+        << L { "„1e400“ е прочетено като ∞ (извън обхвата на числата)" };
+    QTest::newRow("overflow: coefficient")
+        << "en_US" << overflow << 5
+        << L { "B1 = x2 − x1 = 0 − ∞ = −∞: резултатът е извън обхвата на числата" };
+    QTest::newRow("overflow: point")
+        << "en_US" << overflow << 14 << L { "извън обхвата на числата" };
+    QTest::newRow("overflow: slope")
+        << "en_US" << pointBeyond << 16 << L { "= ∞: резултатът е извън обхвата на числата" };
+    QTest::newRow("overflow: other coordinate")
+        << "en_US" << pointBeyond << 14
+        << L { "= 1.0000, но Yt е извън обхвата на числата; полето остава празно" };
+    QTest::newRow("unreadable: no number")
+        << "en_US" << unreadable << 0
+        << L { "„abc“ е прочетено като 0 (текстът не започва с число)" };
+    QTest::newRow("unreadable: comma, Bulgarian")
+        << "bg_BG" << unreadable << 1 << L { "„1,5“ е прочетено като 1 (чете се само началното" };
+    QTest::newRow("unreadable: hexadecimal")
+        << "en_US" << unreadable << 2 << L { "„&H1F“ е прочетено като 31 (&H" };
+    QTest::newRow("unreadable: results use the numbers read")
+        << "bg_BG" << unreadable << 4 << L { "A1 = y1 − y2 = 1 − 10 = −9,0000" };
+    QTest::newRow("long text cut short")
+        << "en_US" << L { QString(99, u'7'), "0", "1", "1", "0", "0", "1", "0" } << 0
+        << L { "„" + QString(24, u'7') + "…“" };
+}
+
+void TestGeometry::explainFields()
+{
+    QFETCH(QString, locale);
+    QFETCH(QStringList, inputs);
+    QFETCH(int, field);
+    QFETCH(QStringList, fragments);
+    QLocale::setDefault(QLocale(locale));
+    std::optional<CalculationInputs> read;
+    if (!inputs.isEmpty()) {
+        read.emplace();
+        for (int i = 0; i < 8; ++i)
+            read->numbers[i] = ReadNumber(read->texts[i] = inputs[i]);
+    }
+    const QString text = ExplainFields(read)[field];
+    if (!read) // nothing but the name or the formula
+        QCOMPARE(text, fragments.join(u'\n'));
+    for (const QString &fragment : fragments)
+        QVERIFY2(text.contains(fragment), qPrintable(text));
 }
 
 QTEST_GUILESS_MAIN(TestGeometry)

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "app/windowcontrols.h"
+#include "geometry/calculationexplanation.h"
+
+#include <QAccessible>
+#include <QObject>
+
+#include <array>
+#include <optional>
+
+class QLineEdit;
+
+// Gives every field a tooltip and an accessible description that explain it
+// from the last Calculate or Clear. The texts are built only when wanted: at
+// the first tooltip asked for, or at once while assistive technology listens,
+// so that Calculate itself only keeps the inputs it read.
+class FieldExplanations : public QObject, private QAccessible::ActivationObserver
+{
+public:
+    FieldExplanations(const std::array<QLineEdit *, kFieldCount> &fields, QObject *parent);
+    ~FieldExplanations() override;
+
+    // The inputs of a Calculate; nothing at start and after Clear.
+    void setInputs(std::optional<CalculationInputs> inputs);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void accessibilityActiveChanged(bool active) override;
+    void fill();
+
+    std::array<QLineEdit *, kFieldCount> m_fields;
+    std::optional<CalculationInputs> m_inputs;
+    bool m_filled = false;
+};

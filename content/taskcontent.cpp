@@ -3,7 +3,7 @@
 #include <QFile>
 #include <QIcon>
 #include <QImage>
-#include <QPixmap>
+#include <QSize>
 #include <QString>
 
 QString taskText()
@@ -23,5 +23,11 @@ QImage startupPhoto()
 
 QIcon applicationIcon()
 {
-    return QIcon(QPixmap::fromImage(QImage(QStringLiteral(":/content/vertisel.png"), "PNG")));
+    // With its size given, a file is only read when that size is asked for.
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/content/vertisel.png"), QSize(32, 32));
+    for (const int size : { 16, 22, 24, 48, 64, 128, 256 })
+        icon.addFile(
+            QStringLiteral(":/content/icons/vertisel-%1.png").arg(size), QSize(size, size));
+    return icon;
 }

@@ -1,7 +1,9 @@
 // Draws the start-up photo (a sky with a vapour trail, a cable, trees and a
 // roof, 200 x 196, JPEG) and the 32 x 32, 256-colour hamburger icon with a
-// transparency mask (PNG and ICO). Usage: makecontent OUTPUT_FOLDER
+// transparency mask (PNG and ICO), and the same hamburger drawn smooth at the
+// icon theme's other sizes (icons/vertisel-SIZE.png). Usage: makecontent OUTPUT_FOLDER
 #include <QDataStream>
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
@@ -67,11 +69,10 @@ QImage drawPhoto()
     return photo;
 }
 
-QImage drawIcon()
+// The hamburger in a 32 x 32 frame, the one source of every icon size: drawn
+// as it is for the 32-pixel icon, scaled and antialiased for the others.
+void paintHamburger(QPainter &p)
 {
-    QImage icon(32, 32, QImage::Format_ARGB32);
-    icon.fill(Qt::transparent);
-    QPainter p(&icon);
     p.setPen(Qt::NoPen);
 
     // Top bun with sesame seeds.
@@ -91,6 +92,14 @@ QImage drawIcon()
     p.drawRoundedRect(QRect(2, 18, 28, 5), 2, 2);
     p.setBrush(QColor(214, 140, 48));
     p.drawRoundedRect(QRect(3, 23, 26, 6), 3, 3);
+}
+
+QImage drawIcon()
+{
+    QImage icon(32, 32, QImage::Format_ARGB32);
+    icon.fill(Qt::transparent);
+    QPainter p(&icon);
+    paintHamburger(p);
     p.end();
 
     // 256 colours; index 0 is the transparent one, which gives the mask.
@@ -114,6 +123,20 @@ QImage drawIcon()
         table.append(qRgb(0, 0, 0));
     indexed.setColorTable(table);
     return indexed;
+}
+
+// The icon at another size for the desktop's icon theme: the same drawing,
+// scaled and antialiased, in full colour with soft edges.
+QImage drawSmoothIcon(int size)
+{
+    QImage icon(size, size, QImage::Format_ARGB32);
+    icon.fill(Qt::transparent);
+    QPainter p(&icon);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 32.0, size / 32.0);
+    paintHamburger(p);
+    p.end();
+    return icon;
 }
 
 // Writes an 8-bit (256-colour) icon with its AND mask, the form the Windows
@@ -167,6 +190,15 @@ int main(int argc, char *argv[])
     if (!ok) {
         std::fprintf(stderr, "makecontent: could not write the images into %s\n", argv[1]);
         return 1;
+    }
+    // The theme sizes besides 32, which is the 256-colour icon above.
+    QDir(folder).mkpath(QStringLiteral("icons"));
+    for (const int size : { 16, 22, 24, 48, 64, 128, 256 }) {
+        const QString path = folder + QStringLiteral("/icons/vertisel-%1.png").arg(size);
+        if (!drawSmoothIcon(size).save(path, "PNG")) {
+            std::fprintf(stderr, "makecontent: could not write %s\n", qPrintable(path));
+            return 1;
+        }
     }
     return 0;
 }

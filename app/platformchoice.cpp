@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QFileInfo>
 #include <QList>
+#include <QMutex>
 #include <QString>
 #include <QStringList>
 
@@ -20,7 +21,8 @@ struct HeldMessage
 
 QtMessageHandler g_previousHandler = nullptr;
 QString g_platforms; // the list Qt tries, as -platform or QT_QPA_PLATFORM gives it
-QList<HeldMessage> g_held;
+QList<HeldMessage> g_held; // Wayland's event thread may log too, hence the lock
+QMutex g_heldLock;
 QStringList g_missingPlugins;
 
 QString platformArgument(int argc, char *argv[])
@@ -113,10 +115,18 @@ QString choosePlatforms()
 
 void holdMessage(QtMsgType type, const QMessageLogContext &context, const QString &text)
 {
-    // Qt ends here when no platform plugin could start; say what is missing
-    // in one line and leave without the abort.
-    if (type == QtFatalMsg)
-        failToStart();
+    const QMutexLocker locker(&g_heldLock);
+    if (type == QtFatalMsg) {
+        // Qt ends here when no platform plugin could start; say what is
+        // missing in one line and leave without the abort.
+        if (text.contains(QStringLiteral("no Qt platform plugin could be initialized")))
+            failToStart();
+        qInstallMessageHandler(g_previousHandler);
+        for (const HeldMessage &message : std::as_const(g_held))
+            qt_message_output(message.type, context, message.text);
+        qt_message_output(type, context, text); // any other fatal error as usual
+        return;
+    }
     const QString notFound = QStringLiteral("Could not find the Qt platform plugin \"");
     if (text.startsWith(notFound))
         g_missingPlugins << text.section(u'"', 1, 1);
@@ -144,6 +154,7 @@ void beginPlatformStart(int argc, char *argv[])
 void endPlatformStart()
 {
     qInstallMessageHandler(g_previousHandler);
+    const QMutexLocker locker(&g_heldLock);
     for (const HeldMessage &message : std::as_const(g_held)) {
         const QMessageLogContext context(nullptr, 0, nullptr, message.category);
         qt_message_output(message.type, context, message.text);

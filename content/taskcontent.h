@@ -11,5 +11,5 @@ QString taskText();
 // The 200 x 196 photo the canvas shows at start.
 QImage startupPhoto();
 // The hamburger icon of the window: the 32 x 32, 256-colour picture and the
-// same drawing at the icon theme's other sizes, 16 to 256 pixels.
+// same drawing smooth at 16, 22, 24, 48 and 64 pixels.
 QIcon applicationIcon();

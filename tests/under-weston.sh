@@ -12,7 +12,7 @@ trap 'kill $weston 2>/dev/null; wait $weston 2>/dev/null; rm -rf "$runtime"' EXI
 i=0
 while [ ! -S "$runtime/$socket" ]; do
     i=$((i + 1))
-    if [ $i -gt 100 ] || ! kill -0 $weston 2>/dev/null; then
+    if [ $i -gt 200 ] || ! kill -0 $weston 2>/dev/null; then
         echo "SKIP: weston could not start a headless compositor:"
         tail -5 "$runtime/weston.log"
         exit 77

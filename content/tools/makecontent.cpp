@@ -1,7 +1,6 @@
 // Draws the start-up photo (a sky with a vapour trail, a cable, trees and a
 // roof, 200 x 196, JPEG) and the 32 x 32, 256-colour hamburger icon with a
-// transparency mask (PNG and ICO), and the same hamburger drawn smooth at the
-// icon theme's other sizes (icons/vertisel-SIZE.png). Usage: makecontent OUTPUT_FOLDER
+// transparency mask (PNG and ICO). Usage: makecontent OUTPUT_FOLDER
 #include <QDataStream>
 #include <QDir>
 #include <QFile>
@@ -125,8 +124,9 @@ QImage drawIcon()
     return indexed;
 }
 
-// The icon at another size for the desktop's icon theme: the same drawing,
-// scaled and antialiased, in full colour with soft edges.
+// The icon at another size for the desktop's icon theme, written as
+// icons/vertisel-SIZE.png: the same drawing, scaled and antialiased, in full
+// colour with soft edges.
 QImage drawSmoothIcon(int size)
 {
     QImage icon(size, size, QImage::Format_ARGB32);

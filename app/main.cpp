@@ -1,4 +1,6 @@
 #include "app/applicationinfo.h"
+#include "app/commandline.h"
+#include "app/platformchoice.h"
 #include "app/vertisel.h"
 
 #include <QApplication>
@@ -7,6 +9,8 @@
 
 int main(int argc, char *argv[])
 {
+    if (const std::optional<int> status = handleCommandLine(argc, argv))
+        return *status;
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
     // Without a display Qt would abort with a long message; say it in one line.
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
@@ -16,8 +20,12 @@ int main(int argc, char *argv[])
             "start it in a desktop session or with xvfb-run\n");
         return 1;
     }
+    beginPlatformStart(argc, argv);
 #endif
     QApplication app(argc, argv);
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    endPlatformStart();
+#endif
     setApplicationInfo();
 
     Vertisel window;

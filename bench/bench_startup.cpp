@@ -1,5 +1,7 @@
 // Start-up of the real program: what main() does, ending after the first frame.
 #include "app/applicationinfo.h"
+#include "app/commandline.h"
+#include "app/platformchoice.h"
 #include "app/vertisel.h"
 #include "startupexit.h"
 
@@ -7,7 +9,11 @@
 
 int main(int argc, char *argv[])
 {
+    if (const std::optional<int> status = handleCommandLine(argc, argv))
+        return *status;
+    beginPlatformStart(argc, argv);
     QApplication app(argc, argv);
+    endPlatformStart();
     setApplicationInfo();
     Vertisel window;
     QuitAfterFirstFrame quit;

@@ -30,13 +30,28 @@ QImage startupPhoto()
     return QImage(pixels.data(), kWidth, kHeight, kBytesPerLine, QImage::Format_RGB888);
 }
 
-// The format is named so that no image reader is probed for it.
+namespace {
+
+// Read by the built-in PNG reader alone: without naming the format and
+// turning detection off, every image plugin installed would be loaded to
+// look at the file first.
+QPixmap pngPixmap(const QString &path)
+{
+    QImageReader reader(path, "PNG");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
+
+} // namespace
 
 QIcon applicationIcon()
 {
-    // Read by the built-in PNG reader alone: without this, every image
-    // plugin installed would be loaded to look at the file first.
-    QImageReader reader(QStringLiteral(":/content/vertisel.png"), "PNG");
-    reader.setAutoDetectImageFormat(false);
-    return QIcon(QPixmap::fromImage(reader.read()));
+    // X11 reads every size at once, for the window manager's icon list, so
+    // the sizes are decoded here. Title bars and task switchers need no more
+    // than 64 pixels; larger pictures come from the icon theme through the
+    // launcher entry.
+    QIcon icon(pngPixmap(QStringLiteral(":/content/vertisel.png")));
+    for (const int size : { 16, 22, 24, 48, 64 })
+        icon.addPixmap(pngPixmap(QStringLiteral(":/content/icons/vertisel-%1.png").arg(size)));
+    return icon;
 }

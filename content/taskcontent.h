@@ -10,5 +10,6 @@ class QString;
 QString taskText();
 // The 200 x 196 photo the canvas shows at start.
 QImage startupPhoto();
-// The 32 x 32 hamburger icon of the window.
+// The hamburger icon of the window: the 32 x 32, 256-colour picture and the
+// same drawing smooth at 16, 22, 24, 48 and 64 pixels.
 QIcon applicationIcon();

@@ -10,7 +10,7 @@
 #include <QScrollBar>
 #include <QTextBlock>
 
-// The built-in content: task text, icon and version.
+// The built-in content: task text, icon at every size, and version.
 class TestContent : public QObject
 {
     Q_OBJECT
@@ -21,6 +21,8 @@ private slots:
     void cyrillicInWindowFont();
     void noImageDecodersAtStartUp();
     void images();
+    void iconSizes_data();
+    void iconSizes();
     void version();
 };
 
@@ -141,6 +143,35 @@ void TestContent::images()
     // A transparency mask: corners clear, the middle drawn.
     QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
     QCOMPARE(qAlpha(image.pixel(16, 16)), 255);
+}
+
+void TestContent::iconSizes_data()
+{
+    QTest::addColumn<int>("size");
+    QTest::addColumn<bool>("inWindowIcon"); // larger ones only go to the icon theme
+    for (const int size : { 16, 22, 24, 48, 64, 128, 256 })
+        QTest::addRow("%d px", size) << size << (size <= 64);
+}
+
+void TestContent::iconSizes()
+{
+    QFETCH(int, size);
+    QFETCH(bool, inWindowIcon);
+    Vertisel w;
+    QCOMPARE(w.windowIcon().availableSizes().contains(QSize(size, size)), inWindowIcon);
+    const QImage image(
+        QStringLiteral(VERTISEL_SOURCE_DIR "/content/icons/vertisel-%1.png").arg(size));
+    QCOMPARE(image.size(), QSize(size, size));
+    QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
+    QCOMPARE(qAlpha(image.pixel(size / 2, size / 2)), 255);
+    // Drawn smooth: the bun's rounded edge has partly covered pixels, which
+    // a scaled-up 32-pixel picture with its on/off mask would not.
+    int partial = 0;
+    for (int x = 0; x < size; ++x) {
+        const int alpha = qAlpha(image.pixel(x, size * 5 / 32));
+        partial += alpha > 0 && alpha < 255;
+    }
+    QVERIFY(partial >= 2);
 }
 
 void TestContent::version()

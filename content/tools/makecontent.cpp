@@ -4,6 +4,7 @@
 // row after row, red-green-blue, so that the program shows it in place with no
 // decoding at start-up. Usage: makecontent OUTPUT_FOLDER
 #include <QDataStream>
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
@@ -69,11 +70,10 @@ QImage drawPhoto()
     return photo;
 }
 
-QImage drawIcon()
+// The hamburger in a 32 x 32 frame, the one source of every icon size: drawn
+// as it is for the 32-pixel icon, scaled and antialiased for the others.
+void paintHamburger(QPainter &p)
 {
-    QImage icon(32, 32, QImage::Format_ARGB32);
-    icon.fill(Qt::transparent);
-    QPainter p(&icon);
     p.setPen(Qt::NoPen);
 
     // Top bun with sesame seeds.
@@ -93,6 +93,14 @@ QImage drawIcon()
     p.drawRoundedRect(QRect(2, 18, 28, 5), 2, 2);
     p.setBrush(QColor(214, 140, 48));
     p.drawRoundedRect(QRect(3, 23, 26, 6), 3, 3);
+}
+
+QImage drawIcon()
+{
+    QImage icon(32, 32, QImage::Format_ARGB32);
+    icon.fill(Qt::transparent);
+    QPainter p(&icon);
+    paintHamburger(p);
     p.end();
 
     // 256 colours; index 0 is the transparent one, which gives the mask.
@@ -130,6 +138,21 @@ bool writeRawPixels(const QImage &picture, const QString &path)
         if (file.write(reinterpret_cast<const char *>(rgb.constScanLine(y)), rowBytes) != rowBytes)
             return false;
     return true;
+}
+
+// The icon at another size for the desktop's icon theme, written as
+// icons/vertisel-SIZE.png: the same drawing, scaled and antialiased, in full
+// colour with soft edges.
+QImage drawSmoothIcon(int size)
+{
+    QImage icon(size, size, QImage::Format_ARGB32);
+    icon.fill(Qt::transparent);
+    QPainter p(&icon);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 32.0, size / 32.0);
+    paintHamburger(p);
+    p.end();
+    return icon;
 }
 
 // Writes an 8-bit (256-colour) icon with its AND mask, the form the Windows
@@ -183,6 +206,15 @@ int main(int argc, char *argv[])
     if (!ok) {
         std::fprintf(stderr, "makecontent: could not write the images into %s\n", argv[1]);
         return 1;
+    }
+    // The theme sizes besides 32, which is the 256-colour icon above.
+    QDir(folder).mkpath(QStringLiteral("icons"));
+    for (const int size : { 16, 22, 24, 48, 64, 128, 256 }) {
+        const QString path = folder + QStringLiteral("/icons/vertisel-%1.png").arg(size);
+        if (!drawSmoothIcon(size).save(path, "PNG")) {
+            std::fprintf(stderr, "makecontent: could not write %s\n", qPrintable(path));
+            return 1;
+        }
     }
     return 0;
 }

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Tries the Windows build as a person would, under Wine on a virtual display
 # (run by scripts/windows through xvfb-run):
-#   1. vertisel.exe: title, client size, a click that clears the photo, four
+#   1. the stripped vertisel.exe of the zip: title, client size, a click that clears the photo, four
 #      clicked points, "Изчисли", and the construction in the screenshot
 #      BUILD/vertisel-wine.png;
 #   2. the installer: silent install, the Start-menu entry and the uninstall
@@ -66,7 +66,7 @@ click() { # window-relative X Y
 
 # 1. The window.
 shot="$build/vertisel-wine.png"
-wine "$build/vertisel.exe" >/dev/null 2>&1 &
+wine "$build/stage/vertisel.exe" >/dev/null 2>&1 &
 win=$(find_window)
 eval "$(xdotool getwindowgeometry --shell "$win")"
 wx=$X wy=$Y

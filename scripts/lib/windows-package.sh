@@ -22,6 +22,13 @@ make_windows_packages() {
     mkdir -p "$stage"
     x86_64-w64-mingw32-strip -o "$stage/vertisel.exe" "$build/vertisel.exe" \
         || die "could not strip $build/vertisel.exe"
+    # Self-contained: Windows' own DLLs only, no MinGW runtime, no Qt DLL.
+    local imports
+    imports=$(x86_64-w64-mingw32-objdump -p "$stage/vertisel.exe" | sed -n 's/^[[:space:]]*DLL Name: //p' | sort -f)
+    [ -n "$imports" ] || die "could not read the imports of vertisel.exe"
+    echo "$imports" | grep -qiE '^(lib|qt)' \
+        && die "vertisel.exe needs DLLs that Windows does not have: $(echo "$imports" | grep -iE '^(lib|qt)' | tr '\n' ' ')"
+    echo "vertisel.exe imports: $(echo "$imports" | tr '\n' ' ')"
     license_text | crlf >"$stage/LICENSE.txt"
     crlf <"$ROOT/packaging/windows/README.txt" >"$stage/README.txt"
 

@@ -2,8 +2,8 @@
 # Tries the Windows build as a person would, under Wine on a virtual display
 # (run by scripts/windows through xvfb-run):
 #   1. the stripped vertisel.exe of the zip: title, client size, a click
-#      that clears the photo, four clicked points, "Изчисли", and the construction in the screenshot
-#      BUILD/vertisel-wine.png;
+#      that clears the photo, four clicked points, "Изчисли", and the
+#      construction in the screenshot BUILD/vertisel-wine.png;
 #   2. the installer: silent install, the Start-menu entry and the uninstall
 #      entry, a start of the installed program, silent uninstall.
 #   windows-gui.sh BUILD SETUP.exe      (WINEPREFIX and DISPLAY set)

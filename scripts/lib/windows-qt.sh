@@ -59,8 +59,11 @@ fetch_qt_source() {
     [ -n "$codename" ] || die "cannot tell this machine's Debian release (no VERSION_CODENAME in /etc/os-release)"
     rm -rf "$dir"
     mkdir -p "$dir/apt/lists/partial" "$dir/apt/cache/archives/partial" "$dir/apt/sources.list.d" "$dir/download"
-    echo "deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] $(debian_mirror) $codename main" \
-        >"$dir/apt/sources.list"
+    local mirror
+    mirror=$(debian_mirror)
+    # The point-release updates too, in case the host's Qt came from there.
+    printf 'deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] %s %s main\n' \
+        "$mirror" "$codename" "$mirror" "$codename-updates" >"$dir/apt/sources.list"
     apt=(apt-get -q -o "Dir::Etc::SourceList=$dir/apt/sources.list"
         -o "Dir::Etc::SourceParts=$dir/apt/sources.list.d" -o "Dir::State::Lists=$dir/apt/lists"
         -o "Dir::Cache=$dir/apt/cache" -o "Dir::Cache::pkgcache=" -o "Dir::Cache::srcpkgcache=")

@@ -68,9 +68,12 @@ click() { # window-relative X Y
 shot="$build/vertisel-wine.png"
 wine "$build/stage/vertisel.exe" >/dev/null 2>&1 &
 win=$(find_window)
-eval "$(xdotool getwindowgeometry --shell "$win")"
-wx=$X wy=$Y
-[ "$WIDTH x $HEIGHT" = "487 x 424" ] || die "client area is $WIDTH x $HEIGHT pixels, expected 487 x 424"
+# Wine's X window is the client area; xwininfo gives its place on the screen.
+info=$(xwininfo -id "$win")
+wx=$(sed -n 's/.*Absolute upper-left X: *//p' <<<"$info")
+wy=$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$info")
+size="$(sed -n 's/^ *Width: *//p' <<<"$info") x $(sed -n 's/^ *Height: *//p' <<<"$info")"
+[ "$size" = "487 x 424" ] || die "client area is $size pixels, expected 487 x 424"
 screenshot
 [ "$(pixel $((AREA_X + 100)) $((AREA_Y + 20)))" != "$PAPER" ] || die "the start-up photo is not on the canvas"
 

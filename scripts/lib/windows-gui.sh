@@ -74,6 +74,7 @@ wx=$(sed -n 's/.*Absolute upper-left X: *//p' <<<"$info")
 wy=$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$info")
 size="$(sed -n 's/^ *Width: *//p' <<<"$info") x $(sed -n 's/^ *Height: *//p' <<<"$info")"
 [ "$size" = "487 x 424" ] || die "client area is $size pixels, expected 487 x 424"
+sleep 2
 screenshot
 [ "$(pixel $((AREA_X + 100)) $((AREA_Y + 20)))" != "$PAPER" ] || die "the start-up photo is not on the canvas"
 

@@ -13,11 +13,13 @@ qt_source_version() {
 # Everything left out is unused by the program; tablet events need the
 # wintab header that Debian's source drops; DirectWrite goes off with
 # Direct2D, which needs it, so fonts go through GDI (Qt 6.4's default).
+# OpenGL goes through INPUT_opengl: with FEATURE_opengl alone, the windows
+# plugin keeps dynamic OpenGL and fails to compile.
 QT_WINDOWS_FLAGS=(
     -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=OFF
     -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
-    -DFEATURE_network=OFF -DFEATURE_sql=OFF -DFEATURE_dbus=OFF -DFEATURE_opengl=OFF
+    -DFEATURE_network=OFF -DFEATURE_sql=OFF -DFEATURE_dbus=OFF -DINPUT_opengl=no
     -DFEATURE_vulkan=OFF -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF
     -DFEATURE_tabletevent=OFF
     -DFEATURE_direct2d=OFF -DFEATURE_directwrite=OFF -DFEATURE_directwrite3=OFF
@@ -104,7 +106,7 @@ ensure_windows_qt() {
         -DCMAKE_INSTALL_PREFIX="$prefix" "${QT_WINDOWS_FLAGS[@]}" >"$work/configure.log" 2>&1 \
         || { tail -n 40 "$work/configure.log" >&2; die "Qt's configure step failed (log: $work/configure.log)"; }
     cmake --build "$work/build" -j2 >"$work/build.log" 2>&1 \
-        || { grep -B2 -A8 -m3 -E 'error|FAILED' "$work/build.log" >&2; die "the Qt build failed (log: $work/build.log)"; }
+        || { grep -A12 -m3 '^FAILED' "$work/build.log" >&2; die "the Qt build failed (log: $work/build.log)"; }
     cmake --install "$work/build" >"$work/install.log" 2>&1 \
         || { tail -n 20 "$work/install.log" >&2; die "the Qt install failed (log: $work/install.log)"; }
     echo "$version $((SECONDS - start))s" >"$prefix/.complete"

@@ -21,6 +21,21 @@ bool isPlainDecimal(const std::string &text)
     return std::regex_match(text, plain);
 }
 
+// strtod with the C locale pinned; MinGW has only the Microsoft names.
+#ifdef _WIN32
+double strtodC(const std::string &text)
+{
+    static const _locale_t cLocale = _create_locale(LC_NUMERIC, "C");
+    return _strtod_l(text.c_str(), nullptr, cLocale);
+}
+#else
+double strtodC(const std::string &text)
+{
+    static const locale_t cLocale = newlocale(LC_NUMERIC_MASK, "C", locale_t(nullptr));
+    return strtod_l(text.c_str(), nullptr, cLocale);
+}
+#endif
+
 [[noreturn]] void fail(const char *what, const std::string &text, double got)
 {
     std::fprintf(stderr, "ReadNumber: %s for \"%s\": got %.17g\n", what, text.c_str(), got);
@@ -37,8 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         fail("NaN", bytes, value);
     // The regular expression is slow on long texts; the oracle needs no more.
     if (bytes.size() <= 400 && isPlainDecimal(bytes)) {
-        static const locale_t cLocale = newlocale(LC_NUMERIC_MASK, "C", locale_t(nullptr));
-        const double expected = strtod_l(bytes.c_str(), nullptr, cLocale);
+        const double expected = strtodC(bytes);
         if (value != expected && !(value == 0.0 && expected == 0.0))
             fail("differs from strtod", bytes, value);
     }

@@ -55,6 +55,7 @@ void TestWindow::window()
     // The window font resolves to a serif face that has Cyrillic letters.
     const QFontInfo info(w.font());
     QVERIFY2(QFontMetrics(w.font()).inFontUcs4(U'Ж'), qPrintable(info.family()));
+    QVERIFY2(!info.fixedPitch(), qPrintable(info.family()));
 }
 
 void TestWindow::geometry_data()

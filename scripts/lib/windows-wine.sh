@@ -1,0 +1,21 @@
+# The Wine prefix the Windows build is tested in, made once and kept in the
+# cache beside Qt. Sourced after common.sh.
+
+# Creates the prefix (without the .NET and browser add-ons, which Wine would
+# otherwise offer to download) and maps "Times New Roman" to its
+# metric-compatible Liberation Serif, as the window's fonts expect.
+prepare_wine_prefix() {
+    local prefix=$1
+    [ -f "$prefix/.vertisel-ready" ] && return 0
+    echo "Wine: preparing the prefix $prefix"
+    rm -rf "$prefix"
+    mkdir -p "$(dirname "$prefix")"
+    WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" wineboot --init >"$prefix.log" 2>&1 \
+        || { cat "$prefix.log" >&2; die "wineboot could not create the Wine prefix $prefix"; }
+    WINEDEBUG=-all wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Times New Roman' \
+        /t REG_SZ /d 'Liberation Serif' /f >>"$prefix.log" 2>&1 \
+        || { cat "$prefix.log" >&2; die "could not set the font replacement in the Wine prefix"; }
+    wineserver -w
+    touch "$prefix/.vertisel-ready"
+    rm -f "$prefix.log"
+}

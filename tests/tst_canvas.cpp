@@ -277,7 +277,7 @@ void TestCanvas::keyboardCapture()
                     return true;
         return false;
     };
-    QVERIFY(cueInArea(probe.area())); // the cross-hair shows while focused
+    QTRY_VERIFY(cueInArea(probe.area())); // the cross-hair shows while focused
     // Without the focus neither the cross-hair nor the border cue is left.
     probe.field(0)->setFocus();
     const QImage unfocused = probe.area();

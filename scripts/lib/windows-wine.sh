@@ -19,3 +19,13 @@ prepare_wine_prefix() {
     touch "$prefix/.vertisel-ready"
     rm -f "$prefix.log"
 }
+
+# Starts the Wine session (server and system services) before CTest does:
+# services started by the first test would hold that test's output pipe open,
+# and CTest would wait for them until the test's time-out. The session ends
+# by itself a few seconds after its last program.
+start_wine_session() {
+    wineserver -k >/dev/null 2>&1
+    wineserver -w
+    WINEDEBUG=-all wine wineboot >/dev/null 2>&1 </dev/null || die "Wine could not start its session"
+}

@@ -1,5 +1,5 @@
-# The Wine prefix the Windows build is tested in, made once and kept in the
-# cache beside Qt. Sourced after common.sh.
+# The Wine prefix the Windows build is tested in, made once per build folder.
+# Sourced after common.sh.
 
 # Creates the prefix (without the .NET and browser add-ons, which Wine would
 # otherwise offer to download) and maps "Times New Roman" to its

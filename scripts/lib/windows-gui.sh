@@ -99,7 +99,9 @@ expect_ink 103 95 "ring around the intersection"
 echo "Window under Wine: \"$TITLE\", client 487 x 424, photo cleared, points and construction drawn"
 echo "  buttons: \"Изчисли\" ($(pixel 12 8)), \"Изчисти\" ($(pixel 430 8)); screenshot $shot"
 
-xdotool windowclose "$win" 2>/dev/null || xdotool key --window "$win" alt+F4
+# Ends the program with its session: xdotool's windowclose would destroy the
+# X window only and leave the program running.
+wineserver -k
 wineserver -w
 
 # 2. The installer. Wine's user counts as an administrator, so this is the
@@ -118,7 +120,7 @@ link="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Vert
 
 wine "$unix_folder/vertisel.exe" >/dev/null 2>&1 &
 win=$(find_window)
-xdotool windowclose "$win" 2>/dev/null || xdotool key --window "$win" alt+F4
+wineserver -k
 wineserver -w
 
 wine "$unix_folder/uninstall.exe" /S || die "the silent uninstall failed"

@@ -1,5 +1,5 @@
-# The Wine prefix the Windows build is tested in, made once and kept in the
-# cache beside Qt. Sourced after common.sh.
+# The Wine prefix the Windows build is tested in, made once per build folder.
+# Sourced after common.sh.
 
 # Creates the prefix (without the .NET and browser add-ons, which Wine would
 # otherwise offer to download) and maps "Times New Roman" to its
@@ -18,4 +18,14 @@ prepare_wine_prefix() {
     wineserver -w
     touch "$prefix/.vertisel-ready"
     rm -f "$prefix.log"
+}
+
+# Starts the Wine session (server and system services) before CTest does:
+# services started by the first test would hold that test's output pipe open,
+# and CTest would wait for them until the test's time-out. The session ends
+# by itself a few seconds after its last program.
+start_wine_session() {
+    wineserver -k >/dev/null 2>&1
+    wineserver -w
+    WINEDEBUG=-all wine wineboot >/dev/null 2>&1 </dev/null || die "Wine could not start its session"
 }

@@ -97,6 +97,8 @@ expect_ink 135 70 "segment of line 2"
 # The lines cross at (102.8, 97.6); the ring of radius 2 surrounds it.
 expect_ink 103 95 "ring around the intersection"
 echo "Window under Wine: \"$TITLE\", client 487 x 424, photo cleared, points and construction drawn"
+expect_pixel 11 20 "0 255 0" "the face of \"Изчисли\""
+expect_pixel 427 20 "255 0 0" "the face of \"Изчисти\""
 echo "  buttons: \"Изчисли\" ($(pixel 12 8)), \"Изчисти\" ($(pixel 430 8)); screenshot $shot"
 
 # Ends the program with its session: xdotool's windowclose would destroy the

@@ -36,9 +36,11 @@ ensure_packages() {
         fi
     fi
     echo "Installing: ${missing[*]}"
-    $sudo env DEBIAN_FRONTEND=noninteractive apt-get update -qq >/dev/null \
+    # Another script's install may hold the package lock: wait for it.
+    local wait=(-o DPkg::Lock::Timeout=900)
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get "${wait[@]}" update -qq >/dev/null \
         || die "apt-get update failed; check the network and run: $line"
-    $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null \
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get "${wait[@]}" install -y -qq --no-install-recommends "${missing[@]}" >/dev/null \
         || die "package install failed; run by hand to see why: $line"
 }
 

@@ -1,5 +1,8 @@
 #include "geometry/exactline.h"
 
+#include "geometry/leadingnumber.h"
+
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -54,6 +57,11 @@ double ToDouble(const ExactNumber &value)
 std::optional<PlanePoint> CrossingOf(
     const std::array<QString, 8> &texts, const LineEquation &first, const LineEquation &second)
 {
+    // Small whole numbers, like every clicked point, keep the double formulas
+    // exact up to their last division, which rounds once: the same point.
+    if (std::all_of(texts.cbegin(), texts.cend(),
+            [](const QString &text) { return ScanLeadingNumber(text).isSmallInteger(); }))
+        return IntersectionOf(first, second);
     const auto exact = ReadExactInputs(texts);
     if (!exact)
         return IntersectionOf(first, second);

@@ -119,3 +119,12 @@ LeadingNumber ScanLeadingNumber(QStringView text)
     }
     return number;
 }
+
+bool LeadingNumber::isSmallInteger() const
+{
+    if (radix != 10)
+        return spelling.size() <= (radix == 16 ? 4u : 5u);
+    const std::size_t sign = !spelling.empty() && (spelling[0] == '-' || spelling[0] == '+');
+    return spelling.size() - sign <= 5
+        && spelling.find_first_not_of("0123456789", sign) == std::string::npos;
+}

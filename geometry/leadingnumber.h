@@ -14,6 +14,11 @@ struct LeadingNumber
     // possibly none.
     int radix = 10;
     std::string spelling;
+
+    // A whole number of at most five decimal digits (or four hex, five octal):
+    // every product and sum that the line and crossing formulas make of such
+    // numbers stays below 2^53, so doubles compute them exactly.
+    bool isSmallInteger() const;
 };
 
 // Blanks, tabs and line feeds are dropped wherever they stand; the period is

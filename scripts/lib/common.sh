@@ -51,7 +51,9 @@ ensure_packages() {
 build_tree() {
     local dir=$1
     shift
-    cmake -S "$ROOT" -B "$ROOT/$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >"$ROOT/$dir/configure.log" 2>&1 \
+    # In CI a warning fails the build, so that none slips in unseen.
+    cmake -S "$ROOT" -B "$ROOT/$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        ${CI:+-DCMAKE_COMPILE_WARNING_AS_ERROR=ON} "$@" >"$ROOT/$dir/configure.log" 2>&1 \
         || { cat "$ROOT/$dir/configure.log" >&2; die "cmake could not configure $dir (messages above)"; }
     cmake --build "$ROOT/$dir" -j2 ${BUILD_TARGET:+--target "$BUILD_TARGET"} \
         || die "the build in $dir failed (compiler messages above)"

@@ -1,6 +1,7 @@
 #include "app/vertisel.h"
 
 #include "app/accessibility.h"
+#include "app/captioncolours.h"
 #include "app/fieldexplanations.h"
 #include "canvas/drawingcanvas.h"
 #include "canvas/pointcapture.h"
@@ -13,6 +14,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+
+#include <algorithm>
 
 namespace {
 
@@ -43,6 +46,7 @@ Vertisel::Vertisel(QWidget *parent)
 
     installAccessibility();
     m_controls = buildWindowControls(this);
+    keepCaptionsReadable(m_controls, this);
     m_explanations = new FieldExplanations(m_controls.text2, this);
     m_controls.picture1->setBackgroundPicture(startupPhoto());
     m_controls.text1->setPlainText(taskText());
@@ -65,9 +69,12 @@ void Vertisel::centreOnScreen()
     if (!screen)
         return;
     // Until the window system has framed the window, the frame is the client area.
+    const QRect available = screen->availableGeometry();
     QRect frame(QPoint(), frameGeometry().size());
-    frame.moveCenter(screen->availableGeometry().center());
-    move(frame.topLeft());
+    frame.moveCenter(available.center());
+    // A frame larger than the screen keeps its title bar on it: pinned to the
+    // top or left edge, where centring would push it off.
+    move(std::max(frame.left(), available.left()), std::max(frame.top(), available.top()));
 }
 
 bool Vertisel::event(QEvent *event)

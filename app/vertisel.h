@@ -39,7 +39,8 @@ private:
     void writeField(int index, const QString &text);
     // Tells assistive clients that the canvas's description changed.
     void narrateCanvas();
-    // Puts the window's frame in the middle of the screen's available area.
+    // Puts the window's frame in the middle of the screen's available area, or
+    // at its top or left edge where the frame is larger than the area.
     void centreOnScreen();
 
     WindowControls m_controls;

@@ -65,7 +65,9 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     // With the focus, arrows move a cross-hair by a pixel (with Shift by ten)
-    // and Space or Enter presses at it, exactly as the mouse would there.
+    // and Space or Enter presses at it, exactly as the mouse would there. The
+    // cross-hair and the focus cue show after focus from Tab or Shift+Tab, or
+    // after an arrow, until a mouse press.
     void keyPressEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;

@@ -215,12 +215,21 @@ void TestCalculate::explanationsFollowCalculateAndClear()
     typeInputs(probe, { "1", "15", "10", "15", "5", "1", "5", "25" });
     probe.calculate();
     probe.field(1)->setFocus();
-    QTest::keyClick(w.windowHandle(), '7'); // typing changes no explanation
+    QTest::keyClick(w.windowHandle(), '7'); // an input explains its current text
     QCOMPARE(probe.text(1), QStringLiteral("157"));
     hover(4, "Права 1: 9y − 135 = 0\nA1 = y1 − y2 = 15 − 15 = 0.0000");
-    hover(1, "y на първата точка на права 1\n„15“ е прочетено като 15");
+    hover(1, "y на първата точка на права 1\n„157“ е прочетено като 157");
     probe.clear();
     hover(4, "A1 = y1 − y2");
+    probe.press({ 10, 20 });
+    hover(0, "x на първата точка на права 1\n„150“ е прочетено като 150");
+    // A tooltip is never wider than the screen, however long the number.
+    probe.type(2, "1e200");
+    QHelpEvent rest(QEvent::ToolTip, QPoint(5, 5), probe.field(2)->mapToGlobal(QPoint(5, 5)));
+    QCoreApplication::sendEvent(probe.field(2), &rest);
+    for (const QString &line : probe.field(2)->toolTip().split(u'\n'))
+        QVERIFY(QFontMetrics(QToolTip::font()).horizontalAdvance(line)
+            <= w.screen()->availableGeometry().width());
 }
 
 QTEST_MAIN(TestCalculate)

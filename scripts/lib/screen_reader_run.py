@@ -51,8 +51,7 @@ def spoken(log):
 def step(display, log, keys, phrases, what, delay=10):
     """Presses KEYS; waits until what Orca says from then on holds every phrase."""
     start, last = len(spoken(log)), [0, time.monotonic()]
-    if keys:
-        walk.xdotool(display, "key", "--delay", str(delay), *keys)
+    walk.xdotool(display, "key", "--delay", str(delay), *keys)
 
     def said():
         lines = spoken(log)[start:]
@@ -76,7 +75,7 @@ def task(app, pid, display, log):
                            env=dict(os.environ, DISPLAY=display), timeout=10,
                            stdout=subprocess.PIPE, text=True).stdout.split()
     walk.xdotool(display, "windowfocus", "--sync", found[0])
-    step(display, log, [], [TASK], "the window opening")
+    check(walk.wait_for(lambda: TASK in "".join(spoken(log)), 10), "the opening window is not told")
     for name in LINE1 + [walk.CALCULATE, CLEAR, K1] + LINE2 + [K2]:
         step(display, log, ["Tab"], [caption(name)] + [EMPTY] * name.endswith(":"), f"Tab to {name}")
     step(display, log, ["Tab"], [walk.CANVAS, "Начална снимка"], "Tab to the canvas")

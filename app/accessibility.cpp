@@ -189,20 +189,25 @@ private:
     QLineEdit *field() const { return static_cast<QLineEdit *>(widget()); }
 };
 
-// The announcer: a notification whose name is its message.
+// The announcer is a status bar, its one child a notification; both are
+// named by the newest message. In a status bar, a notification is spoken
+// without its role.
 class AnnouncerAccessible : public QAccessibleWidget
 {
 public:
-    explicit AnnouncerAccessible(QWidget *announcer)
-        : QAccessibleWidget(announcer, QAccessible::Notification)
+    AnnouncerAccessible(QWidget *widget, Announcer *announcer, QAccessible::Role role)
+        : QAccessibleWidget(widget, role)
+        , m_announcer(announcer)
     {
     }
 
     QString text(QAccessible::Text type) const override
     {
-        return type == QAccessible::Name ? static_cast<Announcer *>(widget())->message()
-                                         : QAccessibleWidget::text(type);
+        return type == QAccessible::Name ? m_announcer->message() : QAccessibleWidget::text(type);
     }
+
+private:
+    Announcer *m_announcer;
 };
 
 // A field's caret and selection are told only while its focus is told. A
@@ -254,8 +259,10 @@ QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
     if (className == QLatin1String("QLineEdit")
         && static_cast<QLineEdit *>(widget)->echoMode() == QLineEdit::Normal)
         return new FieldAccessible(static_cast<QLineEdit *>(widget));
-    if (className == QLatin1String("Announcer"))
-        return new AnnouncerAccessible(widget);
+    if (auto *announcer = qobject_cast<Announcer *>(widget))
+        return new AnnouncerAccessible(widget, announcer, QAccessible::StatusBar);
+    if (auto *announcer = qobject_cast<Announcer *>(widget->parent()))
+        return new AnnouncerAccessible(widget, announcer, QAccessible::Notification);
     return nullptr;
 }
 

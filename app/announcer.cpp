@@ -2,6 +2,7 @@
 
 Announcer::Announcer(QWidget *window)
     : QWidget(window)
+    , m_notification(new QWidget(this))
 {
     setObjectName(QStringLiteral("Announcer"));
     setGeometry(0, 0, 0, 0);
@@ -16,8 +17,8 @@ void Announcer::announce(const QString &message)
     m_message = message;
     m_sinceLast.start();
     // Hidden and shown again: the notification appears with the new message.
-    hide();
-    show();
+    m_notification->hide();
+    m_notification->show();
 }
 
 void Announcer::announceLatest(const QString &message)

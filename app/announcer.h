@@ -6,9 +6,10 @@
 
 // Tells a screen reader news that comes without a focus change: a point set
 // on the canvas, what Calculate found, where the keyboard's cross-hair
-// stands. It is a notification in the window's accessibility tree, without
-// size, shown anew with each message: screen readers speak a notification
-// as it appears, whichever control has the focus.
+// stands. In the window's accessibility tree it is a status bar without size
+// whose one child, a notification, is shown anew with each message: screen
+// readers speak a notification as it appears, whichever control has the
+// focus, and read the status bar again on request.
 class Announcer : public QWidget
 {
     Q_OBJECT
@@ -26,6 +27,7 @@ public:
     static constexpr int kInterval = 300; // ms
 
 private:
+    QWidget *m_notification;
     QString m_message;
     QString m_waiting;
     QTimer m_timer;

@@ -2,6 +2,7 @@
 
 #include "app/fieldexplanations.h"
 #include "canvas/drawingcanvas.h"
+#include "geometry/exactline.h"
 #include "geometry/lineequation.h"
 #include "geometry/numberformat.h"
 #include "geometry/numberreading.h"
@@ -50,11 +51,11 @@ void Vertisel::CalculateIntersection()
         writeField(f.k, FormatResult(lines[i].k));
     }
 
+    const auto crossing = CrossingOf(read.texts, lines[0], lines[1]);
     m_explanations->setInputs(read);
 
     writeField(kIntersectionXField, QString());
     writeField(kIntersectionYField, QString());
-    const auto crossing = IntersectionOf(lines[0], lines[1]);
     if (!crossing) {
         // The crossing field's explanation ends with why it stays empty.
         m_narration.addNoCrossing(ExplainFields(read)[kIntersectionXField].section(u'\n', -1));

@@ -10,6 +10,7 @@
 //   the field stays empty.
 #include "app/vertisel.h"
 #include "geometry/calculationexplanation.h"
+#include "geometry/exactline.h"
 #include "geometry/lineequation.h"
 #include "geometry/numberreading.h"
 
@@ -124,11 +125,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString y = h.fields[15]->text();
     if (x.isEmpty() != y.isEmpty())
         fail("only one coordinate shown", 14, x + u'|' + y, 0);
-    const bool crosses = LinesIntersect(first, second);
-    const double d = first.A * second.B - second.A * first.B;
-    const double xt = (second.B * -first.C + first.B * second.C) / d;
-    const double yt = (second.C * -first.A + first.C * second.A) / d;
-    const bool shouldShow = crosses && std::isfinite(xt) && std::isfinite(yt);
+    std::array<QString, 8> inputTexts;
+    std::copy(std::begin(texts), std::end(texts), inputTexts.begin());
+    const auto crossing = CrossingOf(inputTexts, first, second);
+    const bool shouldShow = crossing.has_value();
+    const double xt = crossing ? crossing->x : 0.0;
+    const double yt = crossing ? crossing->y : 0.0;
     if (x.isEmpty() == shouldShow)
         fail(shouldShow ? "crossing not shown" : "crossing shown without one", 14, x, xt);
     if (shouldShow) {

@@ -52,12 +52,13 @@ void Vertisel::CalculateIntersection()
     }
 
     const auto crossing = CrossingOf(read.texts, lines[0], lines[1]);
-    m_explanations->setInputs(std::move(read));
+    m_explanations->setInputs(read);
 
     writeField(kIntersectionXField, QString());
     writeField(kIntersectionYField, QString());
     if (!crossing) {
-        m_narration.addNoCrossing();
+        // The crossing field's explanation ends with why it stays empty.
+        m_narration.addNoCrossing(ExplainFields(read)[kIntersectionXField].section(u'\n', -1));
         narrateCanvas();
         return; // no point to extend the lines to: nothing more is drawn
     }

@@ -286,6 +286,7 @@ void DrawingCanvas::keyPressEvent(QKeyEvent *event)
             std::clamp(m_cursor.y() + move.y(), 0, kAreaHeight - 1));
     m_cursorShown = true;
     update();
+    emit keyboardCursorMoved(m_cursor);
 }
 
 void DrawingCanvas::focusInEvent(QFocusEvent *event)

@@ -59,6 +59,8 @@ signals:
     // at the keyboard's cross-hair, in whole twips of the logical pixel it
     // falls in. Presses on the border are not reported.
     void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, float x, float y);
+    // An arrow key showed or moved the keyboard's cross-hair.
+    void keyboardCursorMoved(QPoint inArea);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

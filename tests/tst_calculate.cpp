@@ -1,5 +1,6 @@
 #include "windowprobe.h"
 
+#include <QAccessible>
 #include <QHelpEvent>
 #include <QLocale>
 #include <QToolTip>
@@ -141,6 +142,11 @@ void TestCalculate::examples()
                                                  : QString(results[i]).replace(u'-', u'\u2212');
         QVERIFY2(tip.endsWith(end), qPrintable(tip));
     }
+    // Announced: the crossing, or why there is none as its field tells it.
+    const QString told = QAccessible::queryAccessibleInterface(w.findChild<QWidget *>("Announcer"))
+                             ->text(QAccessible::Name);
+    const QString why = probe.field(14)->toolTip().section(u'\n', -1);
+    QVERIFY2(told.contains(results[8].isEmpty() ? why : "X = " + results[8]), qPrintable(told));
 }
 
 void TestCalculate::secondRunClearsOldPoint()

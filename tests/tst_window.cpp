@@ -366,6 +366,11 @@ void TestWindow::accessibility()
         // A client cannot write into a result field, whatever it tries.
         a->setText(QAccessible::Value, QStringLiteral("zzz"));
         QCOMPARE(field->text().isEmpty(), !editable);
+        // The whole text is one run, and an empty field says so first.
+        int start = -1, end = -1;
+        a->textInterface()->attributes(0, &start, &end);
+        QCOMPARE(QPoint(start, end), QPoint(0, int(field->text().size())));
+        QCOMPARE(a->text(QAccessible::Description).startsWith("Празно."), !editable);
     }
     // The hidden picture box is not in the tree.
     QAccessibleInterface *window = QAccessible::queryAccessibleInterface(&w);

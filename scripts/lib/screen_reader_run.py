@@ -79,10 +79,11 @@ def task(app, pid, display, log):
     for name in LINE1 + [walk.CALCULATE, CLEAR, K1] + LINE2 + [K2]:
         step(display, log, ["Tab"], [caption(name)] + [EMPTY] * name.endswith(":"), f"Tab to {name}")
     step(display, log, ["Tab"], [walk.CANVAS, "Начална снимка"], "Tab to the canvas")
-    # The first arrow shows the cross-hair where it stands; the first press
-    # blanks the photo; then points as scripts/keyboard-run sets them.
-    step(display, log, ["Left", "space"], ["Курсор: X = 1500, Y = 1470.", "Чертежът е празен"],
-         "the first press on the canvas")
+    # The cross-hair stands in the middle since Tab brought the focus; an
+    # arrow there and back tells where; the first press blanks the photo;
+    # then points as scripts/keyboard-run sets them.
+    step(display, log, ["Left", "Right"], ["Курсор: X = 1500, Y = 1470."], "the cross-hair")
+    step(display, log, ["space"], ["Чертежът е празен"], "the first press on the canvas")
     for keys, told in ((["shift+Left"] * 5, "1 на права 1: X = 750, Y = 1470."),
                        (["shift+Right"] * 10, "2 на права 1: X = 2250, Y = 1470."),
                        (["shift+Left"] * 5 + ["shift+Up"] * 6, "1 на права 2: X = 1500, Y = 570.")):

@@ -56,12 +56,10 @@ void writeState(const QWidget &window)
     QSet<QString> families; // of every widget that shows text
     for (const QWidget *widget : window.findChildren<QWidget *>())
         families.insert(QFontInfo(widget->font()).family());
-    const QRect place = window.geometry();
     const QWidget *focus = QApplication::focusWidget();
     const QJsonObject state { { "fields", fields },
         { "focus", focus ? focus->objectName() : QString() },
-        { "fonts", QJsonArray::fromStringList(QStringList(families.begin(), families.end())) },
-        { "geometry", QJsonArray { place.x(), place.y(), place.width(), place.height() } } };
+        { "fonts", QJsonArray::fromStringList(QStringList(families.begin(), families.end())) } };
     pageElement("vertisel-state")
         .set("textContent", QJsonDocument(state).toJson(QJsonDocument::Compact).toStdString());
 }

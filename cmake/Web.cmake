@@ -19,8 +19,10 @@ qt_add_resources(vertisel "webfont" PREFIX "/fonts" BASE "${web_font_dir}"
     OPTIONS -no-compress FILES "${VERTISEL_WEB_FONT}")
 target_sources(vertisel PRIVATE app/webpage.cpp app/webpage.h)
 
-# PAGE.html loads PROGRAM.js and PROGRAM.wasm through Qt's loader.
+# PAGE.html loads PROGRAM.js and PROGRAM.wasm through Qt's loader, and
+# sets the scale in the program's environment (ENV) before it starts.
 function(vertisel_web_page program page)
+    set_property(TARGET ${program} PROPERTY QT_WASM_EXTRA_EXPORTED_METHODS ENV)
     set(VERTISEL_WEB_PROGRAM ${program})
     configure_file(${PROJECT_SOURCE_DIR}/web/index.html.in ${CMAKE_BINARY_DIR}/${page}.html @ONLY)
 endfunction()

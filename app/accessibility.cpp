@@ -1,11 +1,13 @@
 #include "app/accessibility.h"
 
+#include "app/announcer.h"
 #include "app/vertisel.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QFontMetrics>
 #include <QLineEdit>
+#include <QPointer>
 
 namespace {
 
@@ -74,26 +76,46 @@ public:
     }
 };
 
-// A result field: its text can be read, selected and copied, never changed
-// by a client. No editable-text interface is offered at all.
-class ReadOnlyFieldAccessible : public QAccessibleWidget, public QAccessibleTextInterface
+// A line of text, as an input or a result field: its text can be read,
+// selected and copied by any client; only an input can be changed by one.
+// Qt's own interface for line edits reports each character as a text run of
+// its own that ends where it starts; a screen reader that reads a line run by
+// run then drops the last character ("0,000" for "0,0000"). Here the whole
+// text is one run.
+class FieldAccessible : public QAccessibleWidget,
+                        public QAccessibleTextInterface,
+                        public QAccessibleEditableTextInterface
 {
 public:
-    explicit ReadOnlyFieldAccessible(QLineEdit *field)
+    explicit FieldAccessible(QLineEdit *field)
         : QAccessibleWidget(field, QAccessible::EditableText)
     {
     }
 
     QString text(QAccessible::Text type) const override
     {
-        return type == QAccessible::Value ? field()->text() : QAccessibleWidget::text(type);
+        if (type == QAccessible::Value)
+            return field()->text();
+        // A screen reader says nothing where the text is empty: the
+        // description says it first.
+        if (type == QAccessible::Description && field()->text().isEmpty())
+            return QStringLiteral("Празно. ") + QAccessibleWidget::text(type);
+        return QAccessibleWidget::text(type);
     }
-    void setText(QAccessible::Text, const QString &) override { }
+    void setText(QAccessible::Text type, const QString &text) override
+    {
+        if (type == QAccessible::Value) {
+            if (!field()->isReadOnly())
+                field()->setText(text);
+        } else {
+            QAccessibleWidget::setText(type, text);
+        }
+    }
     QAccessible::State state() const override
     {
         QAccessible::State state = QAccessibleWidget::state();
-        state.readOnly = true;
-        state.editable = false;
+        state.readOnly = field()->isReadOnly();
+        state.editable = !field()->isReadOnly();
         state.selectableText = true;
         return state;
     }
@@ -101,6 +123,8 @@ public:
     {
         if (type == QAccessible::TextInterface)
             return static_cast<QAccessibleTextInterface *>(this);
+        if (type == QAccessible::EditableTextInterface && !field()->isReadOnly())
+            return static_cast<QAccessibleEditableTextInterface *>(this);
         return QAccessibleWidget::interface_cast(type);
     }
 
@@ -146,15 +170,82 @@ public:
         return field()->cursorPositionAt(field()->mapFromGlobal(point));
     }
     void scrollToSubstring(int start, int) override { field()->setCursorPosition(start); }
-    QString attributes(int offset, int *start, int *end) const override
+    QString attributes(int, int *start, int *end) const override
     {
-        *start = *end = offset;
+        *start = 0;
+        *end = characterCount();
         return QString();
+    }
+
+    void deleteText(int start, int end) override { replaceText(start, end, QString()); }
+    void insertText(int offset, const QString &text) override { replaceText(offset, offset, text); }
+    void replaceText(int start, int end, const QString &text) override
+    {
+        if (!field()->isReadOnly())
+            field()->setText(field()->text().replace(start, end - start, text));
     }
 
 private:
     QLineEdit *field() const { return static_cast<QLineEdit *>(widget()); }
 };
+
+// The announcer is a status bar, its one child a notification; both are
+// named by the newest message. In a status bar, a notification is spoken
+// without its role.
+class AnnouncerAccessible : public QAccessibleWidget
+{
+public:
+    AnnouncerAccessible(QWidget *widget, Announcer *announcer, QAccessible::Role role)
+        : QAccessibleWidget(widget, role)
+        , m_announcer(announcer)
+    {
+    }
+
+    QString text(QAccessible::Text type) const override
+    {
+        return type == QAccessible::Name ? m_announcer->message() : QAccessibleWidget::text(type);
+    }
+
+private:
+    Announcer *m_announcer;
+};
+
+// A field's caret and selection are told only while its focus is told. A
+// line edit reports them as it takes the focus, before Qt reports the focus
+// itself; a screen reader then takes the field for one already announced and
+// says nothing of it. As it loses the focus, it drops its selection, and a
+// screen reader says so of the field that is being left. The focus report
+// tells the field with its text and selection.
+// Qt's bridge up to 6.4 also sends a changed name or description as the
+// object instead of the text; a screen reader that speaks the focused
+// object's new description then fails. For the focused widget those are left
+// out too, the announcer tells the news.
+QAccessible::UpdateHandler passOn = nullptr;
+
+void updateInOrder(QAccessibleEvent *event)
+{
+    static QPointer<QObject> focusTold;
+    const QAccessible::Event type = event->type();
+    QObject *object = event->object();
+    const bool focused =
+        object && object->isWidgetType() && static_cast<QWidget *>(object)->hasFocus();
+    if (type == QAccessible::Focus)
+        focusTold = object;
+    else if ((type == QAccessible::TextCaretMoved || type == QAccessible::TextSelectionChanged)
+        && !(focused && object == focusTold))
+        return;
+#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
+    if (focused && (type == QAccessible::NameChanged || type == QAccessible::DescriptionChanged))
+        return;
+#endif
+    if (passOn) {
+        passOn(event);
+        return;
+    }
+    QAccessible::installUpdateHandler(nullptr); // the platform's bridge
+    QAccessible::updateAccessibility(event);
+    QAccessible::installUpdateHandler(updateInOrder);
+}
 
 QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
 {
@@ -165,8 +256,13 @@ QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
         return new WindowAccessible(widget);
     if (className == QLatin1String("DrawingCanvas"))
         return new CanvasAccessible(widget);
-    if (className == QLatin1String("QLineEdit") && static_cast<QLineEdit *>(widget)->isReadOnly())
-        return new ReadOnlyFieldAccessible(static_cast<QLineEdit *>(widget));
+    if (className == QLatin1String("QLineEdit")
+        && static_cast<QLineEdit *>(widget)->echoMode() == QLineEdit::Normal)
+        return new FieldAccessible(static_cast<QLineEdit *>(widget));
+    if (auto *announcer = qobject_cast<Announcer *>(widget))
+        return new AnnouncerAccessible(widget, announcer, QAccessible::StatusBar);
+    if (auto *announcer = qobject_cast<Announcer *>(widget->parent()))
+        return new AnnouncerAccessible(widget, announcer, QAccessible::Notification);
     return nullptr;
 }
 
@@ -176,6 +272,7 @@ void installAccessibility()
 {
     static const bool installed = [] {
         QAccessible::installFactory(accessibleFor);
+        passOn = QAccessible::installUpdateHandler(updateInOrder);
         return true;
     }();
     Q_UNUSED(installed);

@@ -2,6 +2,7 @@
 
 #include "app/fieldexplanations.h"
 #include "canvas/drawingcanvas.h"
+#include "geometry/exactline.h"
 #include "geometry/lineequation.h"
 #include "geometry/numberformat.h"
 #include "geometry/numberreading.h"
@@ -50,13 +51,14 @@ void Vertisel::CalculateIntersection()
         writeField(f.k, FormatResult(lines[i].k));
     }
 
-    m_explanations->setInputs(std::move(read));
+    const auto crossing = CrossingOf(read.texts, lines[0], lines[1]);
+    m_explanations->setInputs(read);
 
     writeField(kIntersectionXField, QString());
     writeField(kIntersectionYField, QString());
-    const auto crossing = IntersectionOf(lines[0], lines[1]);
     if (!crossing) {
-        m_narration.addNoCrossing();
+        // The crossing field's explanation ends with why it stays empty.
+        m_narration.addNoCrossing(ExplainFields(read)[kIntersectionXField].section(u'\n', -1));
         narrateCanvas();
         return; // no point to extend the lines to: nothing more is drawn
     }

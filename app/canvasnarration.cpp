@@ -44,13 +44,15 @@ void CanvasNarration::addCrossing(const QString &x, const QString &y)
     add({ .kind = Item::Kind::Crossing, .x = x, .y = y });
 }
 
-void CanvasNarration::addNoCrossing()
+void CanvasNarration::addNoCrossing(const QString &reason)
 {
-    add({ .kind = Item::Kind::NoCrossing });
+    add({ .kind = Item::Kind::NoCrossing, .x = reason });
 }
 
 void CanvasNarration::add(Item item)
 {
+    // Drawn again, it is still one thing on the canvas: told once, as the newest.
+    m_items.removeOne(item);
     // The first item, photo or empty canvas, stays.
     if (m_items.size() >= kMostItems)
         m_items.remove(1, m_items.size() - kMostItems + 1);
@@ -81,7 +83,7 @@ QString CanvasNarration::sentence(const Item &item)
                               "първата точка на всяка права до нея, кръгче я отбелязва.")
             .arg(item.x, item.y);
     case Item::Kind::NoCrossing:
-        return QStringLiteral("Правите нямат една пресечна точка.");
+        return QStringLiteral("Правите нямат една пресечна точка. %1.").arg(item.x);
     }
     return QString();
 }
@@ -89,9 +91,21 @@ QString CanvasNarration::sentence(const Item &item)
 QString CanvasNarration::text() const
 {
     QStringList sentences;
+    // On the blank canvas, what is drawn is all there is to tell.
     for (const Item &item : m_items)
-        sentences.append(sentence(item));
+        if (item.kind != Item::Kind::Empty || m_items.size() == 1)
+            sentences.append(sentence(item));
     sentences.append(QStringLiteral("От клавиатурата: стрелките местят курсора с 1 точка, Shift "
                                     "и стрелка с 10, Интервал или Enter поставя точка там."));
     return sentences.join(u' ');
+}
+
+QString CanvasNarration::latest() const
+{
+    return sentence(m_items.last());
+}
+
+QString CanvasNarration::cursorText(const QString &x, const QString &y)
+{
+    return QStringLiteral("Курсор: X = %1, Y = %2.").arg(x, y);
 }

@@ -3,12 +3,13 @@
 #include <QList>
 #include <QString>
 
-// What the canvas shows, told in words for a user who cannot see it: the
-// start-up photo, each point a press recorded, the segments and crossing
-// Calculate drew, or that the canvas is empty. Numbers come as the fields
-// show them. Recording is cheap; the words are put together only when an
-// assistive client asks for them. They end with how to set points from the
-// keyboard.
+// What the canvas shows now, told in words for a user who cannot see it: the
+// start-up photo or the empty canvas, each point a press recorded, the
+// segments and crossing Calculate drew. Everything drawn stays until the
+// canvas is blanked, so each thing is told once however often it was drawn.
+// Numbers come as the fields show them. Recording is cheap; the words are put
+// together only when an assistive client asks for them. They end with how to
+// set points from the keyboard.
 class CanvasNarration
 {
 public:
@@ -26,17 +27,23 @@ public:
     void addSegment(int lineNumber, double x1, double y1, double x2, double y2);
     // After the segments: where the lines cross, or that they do not cross in one point.
     void addCrossing(const QString &x, const QString &y);
-    void addNoCrossing();
+    void addNoCrossing(const QString &reason);
 
     QString text() const;
+    // The newest change alone, to be announced: what was drawn last, or the
+    // photo or the empty canvas.
+    QString latest() const;
+    // Where the keyboard's cross-hair stands.
+    static QString cursorText(const QString &x, const QString &y);
 
 private:
     struct Item
     {
         enum class Kind { Photo, Empty, Point, Dot, Segment, Crossing, NoCrossing } kind;
+        bool operator==(const Item &) const = default;
         int line = 0;
         int point = 0;
-        QString x {}; // as the fields show them
+        QString x {}; // as the fields show them; NoCrossing: x holds the reason
         QString y {};
         double ends[4] = {}; // a segment's x1, y1, x2, y2
     };

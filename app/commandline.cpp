@@ -7,6 +7,31 @@
 
 #include <cstdio>
 
+namespace {
+
+// The program's own options. Qt's own single-dash options such as -platform
+// take whole words, so "-v" is read the same way.
+struct OwnOptions
+{
+    QCommandLineParser parser;
+    QCommandLineOption help { { QStringLiteral("h"), QStringLiteral("help") },
+        QStringLiteral("Displays this help and exits.") };
+    QCommandLineOption version { { QStringLiteral("v"), QStringLiteral("version") },
+        QStringLiteral("Displays version information.") };
+
+    OwnOptions()
+    {
+        parser.setApplicationDescription(QStringLiteral(
+            "Finds where two lines cross, each given by two points, and draws the construction.\n"
+            "The window is in Bulgarian; it has no settings and saves nothing."));
+        parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+        parser.addOption(help);
+        parser.addOption(version);
+    }
+};
+
+} // namespace
+
 std::optional<int> handleCommandLine(int argc, char *argv[])
 {
     if (argc <= 1)
@@ -18,44 +43,35 @@ std::optional<int> handleCommandLine(int argc, char *argv[])
     QCoreApplication core(coreArgc, argv);
     setApplicationInfo();
 
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Finds where two lines cross, each given by two points, and draws the construction.\n"
-        "The window is in Bulgarian; it has no settings and saves nothing."));
-    // Qt's own single-dash options such as -platform take whole words.
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption help({ QStringLiteral("h"), QStringLiteral("help") },
-        QStringLiteral("Displays this help and exits."));
-    parser.addOption(help);
-    const QCommandLineOption version = parser.addVersionOption();
-    for (const char *name : { "platform", "platformtheme", "display", "style", "stylesheet",
-             "session", "qwindowgeometry" }) {
-        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
-        option.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOption(option);
-    }
-    QCommandLineOption reverse(QStringLiteral("reverse"));
-    reverse.setFlags(QCommandLineOption::HiddenFromHelp);
-    parser.addOption(reverse);
-
-    QString error;
-    if (!parser.parse(QCoreApplication::arguments()))
-        error = parser.errorText();
-    else if (!parser.positionalArguments().isEmpty())
-        error =
-            QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first());
-    if (!error.isEmpty()) {
-        std::fprintf(stderr, "vertisel: %s Try 'vertisel --help'.\n", qPrintable(error));
-        return 2;
-    }
-    if (parser.isSet(help)) {
-        std::fputs(qPrintable(parser.helpText()), stdout);
+    // What is not ours may be Qt's: only the GUI application object knows.
+    OwnOptions own;
+    own.parser.parse(QCoreApplication::arguments());
+    if (own.parser.isSet(own.help)) {
+        std::fputs(qPrintable(own.parser.helpText()), stdout);
         return 0;
     }
-    if (parser.isSet(version)) {
+    if (own.parser.isSet(own.version)) {
         std::printf("%s %s\n", qPrintable(QCoreApplication::applicationName()),
             qPrintable(QCoreApplication::applicationVersion()));
         return 0;
     }
     return std::nullopt;
+}
+
+std::optional<int> rejectUnknownArguments()
+{
+    const QStringList left = QCoreApplication::arguments();
+    if (left.size() <= 1)
+        return std::nullopt;
+    OwnOptions own;
+    QString error;
+    if (!own.parser.parse(left))
+        error = own.parser.errorText();
+    else if (!own.parser.positionalArguments().isEmpty())
+        error = QStringLiteral("Unexpected argument '%1'.")
+                    .arg(own.parser.positionalArguments().first());
+    else
+        return std::nullopt;
+    std::fprintf(stderr, "vertisel: %s Try 'vertisel --help'.\n", qPrintable(error));
+    return 2;
 }

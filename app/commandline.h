@@ -4,7 +4,11 @@
 
 // Reads the command line before any window exists, so that --help and
 // --version work without a display. Returns the exit status when the program
-// should end at once (help or version printed: 0; a wrong argument: 2), or
-// nothing when the window should open. Qt's own options (-platform, -style,
-// -display, ...) are accepted and left for the application object.
+// should end at once (help or version printed: 0), or nothing when the window
+// should open. Everything else waits for rejectUnknownArguments().
 std::optional<int> handleCommandLine(int argc, char *argv[]);
+
+// Once the application object has taken Qt's own options (-platform, -style,
+// -qwindowtitle, the platform plugin's, ...) out of the command line: returns
+// 2 after saying what is wrong when anything else is left, else nothing.
+std::optional<int> rejectUnknownArguments();

@@ -11,10 +11,12 @@
 
 class QLineEdit;
 
-// Gives every field a tooltip and an accessible description that explain it
-// from the last Calculate or Clear. The texts are built only when wanted: at
-// the first tooltip asked for, or at once while assistive technology listens,
-// so that Calculate itself only keeps the inputs it read.
+// Gives every field a tooltip and an accessible description that explain it:
+// an input how its current text reads, a result its formula with the numbers
+// of the last Calculate, or nothing more after Clear. The texts are built only
+// when wanted: at the first tooltip asked for, or at once while assistive
+// technology listens, so that Calculate itself only keeps the inputs it read.
+// A tooltip is wrapped to fit on its screen.
 class FieldExplanations : public QObject, private QAccessible::ActivationObserver
 {
 public:
@@ -29,6 +31,7 @@ protected:
 
 private:
     void accessibilityActiveChanged(bool active) override;
+    void inputChanged();
     void fill();
 
     std::array<QLineEdit *, kFieldCount> m_fields;

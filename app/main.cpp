@@ -17,7 +17,7 @@ int main(int argc, char *argv[])
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS) && !defined(Q_OS_WASM)
     // Without a display Qt would abort with a long message; say it in one line.
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
-        && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !platformNamed(argc, argv)) {
         std::fprintf(stderr,
             "vertisel: no display to open the window on (DISPLAY is not set); "
             "start it in a desktop session or with xvfb-run\n");
@@ -29,6 +29,8 @@ int main(int argc, char *argv[])
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS) && !defined(Q_OS_WASM)
     endPlatformStart();
 #endif
+    if (const std::optional<int> status = rejectUnknownArguments())
+        return *status;
     setApplicationInfo();
 #ifdef Q_OS_WASM
     loadWebFont();

@@ -161,3 +161,8 @@ void endPlatformStart()
     }
     g_held.clear();
 }
+
+bool platformNamed(int argc, char *argv[])
+{
+    return !platformArgument(argc, argv).isEmpty();
+}

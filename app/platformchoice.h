@@ -11,3 +11,6 @@
 void beginPlatformStart(int argc, char *argv[]);
 // Call once the application object exists: shows the held messages as usual.
 void endPlatformStart();
+// Whether the command line names the platform (-platform offscreen, vnc, ...):
+// then Qt needs no display variable.
+bool platformNamed(int argc, char *argv[]);

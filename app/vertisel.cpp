@@ -1,6 +1,8 @@
 #include "app/vertisel.h"
 
 #include "app/accessibility.h"
+#include "app/announcer.h"
+#include "app/captioncolours.h"
 #include "app/fieldexplanations.h"
 #include "canvas/drawingcanvas.h"
 #include "canvas/pointcapture.h"
@@ -13,6 +15,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+
+#include <algorithm>
 
 namespace {
 
@@ -43,7 +47,9 @@ Vertisel::Vertisel(QWidget *parent)
 
     installAccessibility();
     m_controls = buildWindowControls(this);
+    keepCaptionsReadable(m_controls, this);
     m_explanations = new FieldExplanations(m_controls.text2, this);
+    m_announcer = new Announcer(this);
     m_controls.picture1->setBackgroundPicture(startupPhoto());
     m_controls.text1->setPlainText(taskText());
     m_controls.text1->setFocus();
@@ -53,6 +59,11 @@ Vertisel::Vertisel(QWidget *parent)
         connect(m_controls.command1[index], &QPushButton::clicked, this,
             [this, index] { Command1_Click(index); });
     connect(m_controls.picture1, &DrawingCanvas::mouseDown, this, &Vertisel::Picture1_MouseDown);
+    connect(m_controls.picture1, &DrawingCanvas::keyboardCursorMoved, this, [this](QPoint at) {
+        constexpr int k = DrawingCanvas::kTwipsPerPixel;
+        m_announcer->announceLatest(CanvasNarration::cursorText(
+            CoordinateText(float(at.x() * k)), CoordinateText(float(at.y() * k))));
+    });
 
     centreOnScreen();
 
@@ -65,9 +76,12 @@ void Vertisel::centreOnScreen()
     if (!screen)
         return;
     // Until the window system has framed the window, the frame is the client area.
+    const QRect available = screen->availableGeometry();
     QRect frame(QPoint(), frameGeometry().size());
-    frame.moveCenter(screen->availableGeometry().center());
-    move(frame.topLeft());
+    frame.moveCenter(available.center());
+    // A frame larger than the screen keeps its title bar on it: pinned to the
+    // top or left edge, where centring would push it off.
+    move(std::max(frame.left(), available.left()), std::max(frame.top(), available.top()));
 }
 
 bool Vertisel::event(QEvent *event)
@@ -139,10 +153,12 @@ void Vertisel::ClearAll()
 
 void Vertisel::narrateCanvas()
 {
-    // Announced, so that a screen reader reads the change without searching;
-    // the canvas's description is put together when a client asks for it.
+    // The canvas's description is put together when a client asks for it;
+    // the change itself is announced, so that a screen reader tells it
+    // without searching.
     QAccessibleEvent changed(m_controls.picture1, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&changed);
+    m_announcer->announce(m_narration.latest());
 }
 
 QString Vertisel::readField(int index) const

@@ -6,6 +6,7 @@
 
 #include <QWidget>
 
+class Announcer;
 class FieldExplanations;
 
 // The program's one window. It owns every control and the task state, routes
@@ -37,9 +38,11 @@ private:
     QString readField(int index) const;
     // Writes a field and shows the beginning of its text, as a set text should.
     void writeField(int index, const QString &text);
-    // Tells assistive clients that the canvas's description changed.
+    // Tells assistive clients that the canvas's description changed, and
+    // announces the change.
     void narrateCanvas();
-    // Puts the window's frame in the middle of the screen's available area.
+    // Puts the window's frame in the middle of the screen's available area, or
+    // at its top or left edge where the frame is larger than the area.
     void centreOnScreen();
 
     WindowControls m_controls;
@@ -47,4 +50,5 @@ private:
     CanvasNarration m_narration;
     bool m_centredWithFrame = false;
     FieldExplanations *m_explanations = nullptr;
+    Announcer *m_announcer = nullptr;
 };

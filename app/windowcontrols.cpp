@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QProxyStyle>
 #include <QPushButton>
@@ -113,23 +114,32 @@ QPushButton *makeButton(const QString &caption, const QColor &color, const Twips
     return button;
 }
 
-// Group frames drawn as an etched line. The style's own frame is a picture
-// that it decodes through every image plugin installed, at the first paint.
-class EtchedFrameStyle : public QProxyStyle
+// Group frames drawn as a classic group box: an etched border whose top edge
+// runs through the middle of the caption's line, interrupted behind the
+// caption, so that it stays clear of the controls placed below the caption.
+// (The style's own frame is a picture that it decodes through every image
+// plugin installed, at the first paint.)
+class ClassicFrameStyle : public QProxyStyle
 {
 public:
-    void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
-        const QWidget *widget) const override
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex *option,
+        QPainter *painter, const QWidget *widget) const override
     {
-        if (element == PE_FrameGroupBox) {
-            // Below the caption, as the style itself places its frame.
-            constexpr int kGapBelowCaption = 3;
-            const QRect frame =
-                option->rect.adjusted(0, option->fontMetrics.height() + kGapBelowCaption, 0, 0);
-            qDrawShadeRect(painter, frame, option->palette, true, 1, 0);
+        const auto *box = qstyleoption_cast<const QStyleOptionGroupBox *>(option);
+        if (control != CC_GroupBox || !box) {
+            QProxyStyle::drawComplexControl(control, option, painter, widget);
             return;
         }
-        QProxyStyle::drawPrimitive(element, option, painter, widget);
+        constexpr int kCaptionLeft = 6; // where the border's gap begins
+        constexpr int kCaptionGap = 2; // border to caption, either side
+        const QFontMetrics &metrics = box->fontMetrics;
+        const QRect border = box->rect.adjusted(0, metrics.height() / 2, 0, 0);
+        qDrawShadeRect(painter, border, box->palette, true, 1, 0);
+        const QRect caption(kCaptionLeft, 0, metrics.horizontalAdvance(box->text) + 2 * kCaptionGap,
+            metrics.height());
+        painter->fillRect(caption, box->palette.window());
+        painter->setPen(box->palette.color(QPalette::WindowText));
+        painter->drawText(caption, Qt::AlignCenter | Qt::TextSingleLine, box->text);
     }
 };
 
@@ -162,8 +172,8 @@ WindowControls buildWindowControls(QWidget *window)
         frame->setObjectName(QStringLiteral("Frame1_%1").arg(i));
         frame->setGeometry(kFrames[i].place.toPixels());
         frame->setAutoFillBackground(true);
-        static EtchedFrameStyle *const etched = new EtchedFrameStyle;
-        frame->setStyle(etched);
+        static ClassicFrameStyle *const classic = new ClassicFrameStyle;
+        frame->setStyle(classic);
         setBackground(frame, QPalette::Window, kFrameColor);
         c.frame1[i] = frame;
     }

@@ -212,7 +212,7 @@ void DrawingCanvas::paintEvent(QPaintEvent *event)
         if (!m_persistent)
             resetDrawings();
     }
-    if (hasFocus())
+    if (hasFocus() && m_cursorShown)
         paintFocus(painter);
 }
 
@@ -271,9 +271,10 @@ void DrawingCanvas::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Space:
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        m_cursorShown = true;
-        update();
-        pressAt(m_cursor, Qt::NoButton, event->modifiers());
+        // Only at a cross-hair the user can see, and once per key press: a
+        // stray key after a click, or a held one, records no points.
+        if (m_cursorShown && !event->isAutoRepeat())
+            pressAt(m_cursor, Qt::NoButton, event->modifiers());
         return;
     default:
         QFrame::keyPressEvent(event);
@@ -285,11 +286,16 @@ void DrawingCanvas::keyPressEvent(QKeyEvent *event)
             std::clamp(m_cursor.y() + move.y(), 0, kAreaHeight - 1));
     m_cursorShown = true;
     update();
+    emit keyboardCursorMoved(m_cursor);
 }
 
 void DrawingCanvas::focusInEvent(QFocusEvent *event)
 {
     QFrame::focusInEvent(event);
+    // Focus that came from the keyboard shows the cross-hair, as a browser
+    // shows :focus-visible; a click keeps the plain sunken border.
+    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason)
+        m_cursorShown = true;
     update();
 }
 
@@ -310,8 +316,6 @@ void DrawingCanvas::paintFocus(QPainter &painter)
     painter.fillRect(QRect(outer.left(), area.top(), area.left(), area.height()), cue);
     painter.fillRect(
         QRect(area.right() + 1, area.top(), outer.right() - area.right(), area.height()), cue);
-    if (!m_cursorShown)
-        return;
     // A cross-hair of one-pixel lines, with a gap on the pixel it marks so
     // that a dot there stays visible, drawn over the picture, not into it.
     constexpr int kArm = 6;

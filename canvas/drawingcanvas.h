@@ -59,13 +59,17 @@ signals:
     // at the keyboard's cross-hair, in whole twips of the logical pixel it
     // falls in. Presses on the border are not reported.
     void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, float x, float y);
+    // An arrow key showed or moved the keyboard's cross-hair.
+    void keyboardCursorMoved(QPoint inArea);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     // With the focus, arrows move a cross-hair by a pixel (with Shift by ten)
-    // and Space or Enter presses at it, exactly as the mouse would there.
+    // and Space or Enter presses at it, exactly as the mouse would there. The
+    // cross-hair and the focus cue show after focus from Tab or Shift+Tab, or
+    // after an arrow, until a mouse press.
     void keyPressEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;

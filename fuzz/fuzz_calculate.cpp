@@ -5,11 +5,13 @@
 //   grouping commas, to within half a unit in the fourth decimal of the value
 //   computed from the same texts;
 // - the two intersection fields are both empty or both filled, and filled
-//   exactly when the lines intersect in a point with finite coordinates;
-// - each result's explanation ends in the text its field shows, or says why
-//   the field stays empty.
+//   exactly when the lines intersect in a point with finite coordinates.
+// The fields' explanations have their own target, fuzz_explain. Each input
+// ends with "Изчисти", so that every input starts from the same window and
+// the leak check between inputs sees what an input keeps, not what the next
+// one replaces.
 #include "app/vertisel.h"
-#include "geometry/calculationexplanation.h"
+#include "geometry/exactline.h"
 #include "geometry/lineequation.h"
 #include "geometry/numberreading.h"
 
@@ -35,6 +37,7 @@ struct Harness
     std::unique_ptr<Vertisel> window;
     QLineEdit *fields[18] {};
     QPushButton *calculate = nullptr;
+    QPushButton *clear = nullptr;
 };
 
 Harness &harness()
@@ -51,11 +54,20 @@ Harness &harness()
         for (int i = 0; i < 18; ++i)
             made.fields[i] = made.window->findChild<QLineEdit *>(QStringLiteral("Text2_%1").arg(i));
         made.calculate = made.window->findChild<QPushButton *>(QStringLiteral("Command1_0"));
-        // One run before fuzzing loads the fonts and caches that live as long
-        // as the process, so that the leak check per input sees only the run.
+        made.clear = made.window->findChild<QPushButton *>(QStringLiteral("Command1_1"));
+        // Before fuzzing, the fonts and caches that live as long as the process
+        // are loaded, so that the leak check per input sees only the run: every
+        // character of the Basic Multilingual Plane laid out once in a field
+        // (fallback fonts, glyphs), then one Calculate and Clear.
+        QString every;
+        for (char32_t c = 0x20; c < 0xFFFE; ++c)
+            if (!QChar::isSurrogate(c))
+                every += QChar(c);
+        made.fields[0]->setText(every);
         for (int i = 0; i < 8; ++i)
             made.fields[kInputs[i]]->setText(QStringLiteral("-1234.5e%1").arg(i));
         made.calculate->click();
+        made.clear->click();
         return made;
     }();
     return h;
@@ -124,11 +136,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString y = h.fields[15]->text();
     if (x.isEmpty() != y.isEmpty())
         fail("only one coordinate shown", 14, x + u'|' + y, 0);
-    const bool crosses = LinesIntersect(first, second);
-    const double d = first.A * second.B - second.A * first.B;
-    const double xt = (second.B * -first.C + first.B * second.C) / d;
-    const double yt = (second.C * -first.A + first.C * second.A) / d;
-    const bool shouldShow = crosses && std::isfinite(xt) && std::isfinite(yt);
+    std::array<QString, 8> inputTexts;
+    std::copy(std::begin(texts), std::end(texts), inputTexts.begin());
+    const auto crossing = CrossingOf(inputTexts, first, second);
+    const bool shouldShow = crossing.has_value();
+    const double xt = crossing ? crossing->x : 0.0;
+    const double yt = crossing ? crossing->y : 0.0;
     if (x.isEmpty() == shouldShow)
         fail(shouldShow ? "crossing not shown" : "crossing shown without one", 14, x, xt);
     if (shouldShow) {
@@ -136,15 +149,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         checkShown(15, y, yt);
     }
 
-    CalculationInputs read;
-    for (int i = 0; i < 8; ++i)
-        read.numbers[i] = ReadNumber(read.texts[i] = h.fields[kInputs[i]]->text());
-    const auto explained = ExplainFields(read);
-    for (int field : { 4, 5, 6, 16, 11, 12, 13, 17, 14, 15 }) {
-        const QString shown = h.fields[field]->text();
-        if (shown.isEmpty() ? !explained[field].endsWith(QStringLiteral("полето остава празно"))
-                            : !explained[field].endsWith(QString(shown).replace(u'-', u'\u2212')))
-            fail("explained otherwise", field, explained[field], 0);
-    }
+    h.clear->click();
     return 0;
 }

@@ -1,6 +1,8 @@
 // Fuzzes the leading-number rule on arbitrary bytes. For texts that are
 // plainly a decimal number, the value must equal strtod's in the C locale;
-// for every text the result is a number or an infinity, never a NaN.
+// for every text the result is a number or an infinity, never a NaN; and the
+// exact reading rounds to the double reading, or is missing for an infinity.
+#include "geometry/exactline.h"
 #include "geometry/numberreading.h"
 
 #include <QString>
@@ -50,6 +52,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const double value = ReadNumber(QString::fromUtf8(bytes.data(), qsizetype(bytes.size())));
     if (std::isnan(value))
         fail("NaN", bytes, value);
+    const auto exact = ReadExactNumber(QString::fromUtf8(bytes.data(), qsizetype(bytes.size())));
+    if (exact.has_value() == std::isinf(value))
+        fail("exact reading present only for an infinity", bytes, value);
+    // Below 1e-400 the exact reading is 0, where a double may hold 1e-320; a
+    // long &H or &O integer is summed in doubles, rounded at every digit.
+    const double rounded = exact ? ToDouble(*exact) : value;
+    const double slack =
+        bytes.find('&') == std::string::npos ? 0.0 : std::ldexp(std::abs(value), -48);
+    if (std::abs(rounded - value) > slack && std::abs(value) > 1e-300)
+        fail("exact reading rounds elsewhere", bytes, value);
     // The regular expression is slow on long texts; the oracle needs no more.
     if (bytes.size() <= 400 && isPlainDecimal(bytes)) {
         const double expected = strtodC(bytes);

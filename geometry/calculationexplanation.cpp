@@ -1,5 +1,7 @@
 #include "geometry/calculationexplanation.h"
 
+#include "geometry/exactline.h"
+#include "geometry/exactnumbertext.h"
 #include "geometry/lineequation.h"
 #include "geometry/numberformat.h"
 
@@ -47,21 +49,70 @@ QString number(double value)
     return withMinusSign(NumberText(value));
 }
 
-// A number inside a formula after an operator: a negative one in parentheses,
-// "10 − (−5)". A formula's leading number needs none.
-QString operand(double value)
+// A number of an explanation: the double that the formulas compute and,
+// when every input is finite, its exact value from the numbers as typed.
+struct Value
 {
-    return value < 0 ? QStringLiteral("(%1)").arg(number(value)) : number(value);
+    double approx = 0.0;
+    std::optional<ExactNumber> exact;
+};
+
+template <typename DoubleOp, typename ExactOp>
+Value combine(const Value &a, const Value &b, DoubleOp doubleOp, ExactOp exactOp)
+{
+    Value out { doubleOp(a.approx, b.approx), std::nullopt };
+    if (a.exact && b.exact)
+        out.exact = exactOp(*a.exact, *b.exact);
+    return out;
 }
 
-// The end of a result's formula: the result as its field shows it, or, when
-// the field stays empty, the value and why.
-QString outcome(double value)
+Value operator-(const Value &a, const Value &b)
 {
-    if (std::isfinite(value))
-        return QStringLiteral(" = ") + withMinusSign(FormatResult(value));
-    return QStringLiteral(" = %1: резултатът е извън обхвата на числата; полето остава празно")
-        .arg(number(value));
+    return combine(a, b, std::minus<>(), std::minus<>());
+}
+
+Value operator*(const Value &a, const Value &b)
+{
+    return combine(a, b, std::multiplies<>(), std::multiplies<>());
+}
+
+Value operator-(const Value &a)
+{
+    return { -a.approx, a.exact ? std::optional<ExactNumber>(-*a.exact) : std::nullopt };
+}
+
+// The exact value as a student writes it where that is short, else the
+// double the program computed with.
+QString number(const Value &value)
+{
+    if (!value.exact)
+        return number(value.approx);
+    if (const auto text = ExactText(*value.exact))
+        return *text;
+    return QStringLiteral("≈") + number(value.approx); // a wall of digits
+}
+
+// After an operator, a negative number or a fraction goes in parentheses.
+QString operand(const Value &value)
+{
+    const QString text = number(value);
+    const bool negative = value.exact ? *value.exact < 0 : value.approx < 0;
+    return negative || text.contains(u'/') ? QStringLiteral("(%1)").arg(text) : text;
+}
+
+// The end of a result's formula: the result as its field shows it, after the
+// exact fraction where the result is not whole; or, when the field stays
+// empty, the value and why.
+QString outcome(double shown, const std::optional<ExactNumber> &exact = std::nullopt)
+{
+    if (!std::isfinite(shown))
+        return QStringLiteral(" = %1: резултатът е извън обхвата на числата; полето остава празно")
+            .arg(number(shown));
+    const QString field = withMinusSign(FormatResult(shown));
+    if (exact && boost::multiprecision::denominator(*exact) != 1)
+        if (const auto fraction = FractionText(*exact))
+            return QStringLiteral(" = %1 ≈ %2").arg(*fraction, field);
+    return QStringLiteral(" = ") + field;
 }
 
 // Where the leading-number rule may surprise, a word on why it read what it did.
@@ -110,38 +161,152 @@ void explainFormulas(std::array<QString, 18> &out, const LineFields &f, const QS
     out[f.k] = QStringLiteral("k%1 = (y2 − y1) / (x2 − x1)").arg(n);
 }
 
-// The numbers are those Calculate read, and every intermediate value is
-// computed as LineThrough computes it.
-void explainLine(std::array<QString, 18> &out, const LineFields &f, const double *point,
-    const LineEquation &line)
+// The line's equations from the numbers as typed, as the first lines of its
+// A, B, C and k explanations; nothing where an input is beyond the double range
+// or a number would be a wall of digits.
+struct LineForms
 {
-    const double x1 = point[0], y1 = point[1], x2 = point[2], y2 = point[3];
-    out[f.A] += QStringLiteral(" = %1 − %2").arg(number(y1), operand(y2)) + outcome(line.A);
-    out[f.B] += QStringLiteral(" = %1 − %2").arg(number(x2), operand(x1)) + outcome(line.B);
-    out[f.C] += QStringLiteral(" = %1·%2 − %3·%4 = %5 − %6")
-                    .arg(number(x1), operand(y2), operand(x2), operand(y1), number(x1 * y2),
-                        operand(x2 * y1))
-        + outcome(line.C);
+    QString general; // "Права 1: −2x + y − 1 = 0"
+    QString slope; // "y = 2x + 1, b = 1" or "x = 5: няма ъглов коефициент"
+};
+
+LineForms formsOf(const std::optional<ExactLine> &line, const QString &n)
+{
+    LineForms forms;
+    if (!line)
+        return forms;
+    const auto &[A, B, C] = *line;
+    if (A == 0 && B == 0) {
+        forms.general =
+            QStringLiteral("Права %1: двете точки съвпадат и не определят права\n").arg(n);
+        return forms;
+    }
+    if (const auto equation = GeneralEquationText(A, B, C))
+        forms.general = QStringLiteral("Права %1: %2\n").arg(n, *equation);
+    if (B == 0) {
+        if (const auto x = ExactText(-C / A))
+            forms.slope = QStringLiteral("x = %1: няма ъглов коефициент\n").arg(*x);
+        return forms;
+    }
+    const ExactNumber k = -A / B, b = -C / B;
+    const auto equation = SlopeInterceptText(k, b);
+    const auto intercept = ExactText(b);
+    if (equation && intercept)
+        forms.slope = QStringLiteral("%1, b = %2\n").arg(*equation, *intercept);
+    return forms;
+}
+
+// The numbers are those Calculate read, and every intermediate value is
+// computed as LineThrough computes it; beside it, the exact value.
+void explainLine(std::array<QString, 18> &out, const LineFields &f, const Value *point,
+    const LineEquation &line, const LineForms &forms)
+{
+    const Value &x1 = point[0], &y1 = point[1], &x2 = point[2], &y2 = point[3];
+    const Value A = y1 - y2, B = x2 - x1, C = x1 * y2 - x2 * y1;
+    out[f.A] = forms.general + out[f.A] + QStringLiteral(" = %1 − %2").arg(number(y1), operand(y2))
+        + outcome(line.A, A.exact);
+    out[f.B] = forms.general + out[f.B] + QStringLiteral(" = %1 − %2").arg(number(x2), operand(x1))
+        + outcome(line.B, B.exact);
+    out[f.C] = forms.general + out[f.C]
+        + QStringLiteral(" = %1·%2 − %3·%4 = %5 − %6")
+              .arg(number(x1), operand(y2), operand(x2), operand(y1), number(x1 * y2),
+                  operand(x2 * y1))
+        + outcome(line.C, C.exact);
     const QString slope = withMinusSign(FormatResult(line.k));
-    if (line.B != 0.0)
-        out[f.k] += QStringLiteral(" = (%1 − %2) / (%3 − %4) = %5 / %6")
-                        .arg(number(y2), operand(y1), number(x2), operand(x1), number(y2 - y1),
-                            operand(line.B))
-            + outcome(line.k);
-    else if (line.A == 0.0)
+    if (line.B != 0.0) {
+        const Value rise = y2 - y1;
+        std::optional<ExactNumber> k;
+        if (rise.exact && B.exact && *B.exact != 0)
+            k = *rise.exact / *B.exact;
+        // "−11 / 3" and its fraction "−11/3" say the same: the fraction alone.
+        QString quotient = QStringLiteral(" = %1 / %2").arg(number(rise), operand(B));
+        const auto fraction = k ? FractionText(*k) : std::nullopt;
+        QString compact = quotient;
+        compact.remove(u' ').remove(u'(').remove(u')');
+        if (fraction && compact == u'=' + *fraction)
+            quotient.clear();
+        out[f.k] = forms.slope + out[f.k]
+            + QStringLiteral(" = (%1 − %2) / (%3 − %4)")
+                  .arg(number(y2), operand(y1), number(x2), operand(x1))
+            + quotient + outcome(line.k, k);
+    } else if (line.A == 0.0)
         out[f.k] += QStringLiteral("\nx1 = x2 = %1 и y1 = y2 = %2: двете точки съвпадат и не "
                                    "определят права; показва се %3")
                         .arg(number(x1), number(y1), slope);
     else
-        out[f.k] += QStringLiteral(
-            "\nx1 = x2 = %1: правата е вертикална, няма ъглов коефициент; показва се %2")
-                        .arg(number(x1), slope);
+        out[f.k] = forms.slope + out[f.k]
+            + QStringLiteral(
+                "\nx1 = x2 = %1: правата е вертикална, няма ъглов коефициент; показва се %2")
+                  .arg(number(x1), slope);
+}
+
+// The slope and y-intercept of a line that has them, as the task text
+// compares lines by them.
+struct SlopeForm
+{
+    ExactNumber k, b;
+};
+
+std::optional<SlopeForm> slopeFormOf(const ExactLine &line)
+{
+    if (line.B == 0)
+        return std::nullopt;
+    return SlopeForm { -line.A / line.B, -line.C / line.B };
+}
+
+// "= 2" or, where the exact value would be a wall of digits, "≈ 2".
+QString equalsValue(const ExactNumber &value)
+{
+    if (const auto text = ExactText(value))
+        return QStringLiteral("= ") + *text;
+    return QStringLiteral("≈ ") + withMinusSign(NumberText(ToDouble(value)));
+}
+
+// How the lines lie, in the task text's words: crossing when k1 ≠ k2, one
+// line when k1 = k2 and b1 = b2, parallel when k1 = k2 but b1 ≠ b2; vertical
+// lines, which have no k, by their equations x = …
+QString positionLine(const ExactLine &first, const ExactLine &second, RelativePosition position)
+{
+    const auto one = slopeFormOf(first), two = slopeFormOf(second);
+    const auto verticalX = [](const ExactLine &line) { return equalsValue(-line.C / line.A); };
+    QString why;
+    switch (position) {
+    case RelativePosition::NoLine:
+        return QString();
+    case RelativePosition::Crossing:
+        if (one && two)
+            why = QStringLiteral("k1 %1 ≠ k2 %2: пресичат се")
+                      .arg(equalsValue(one->k), equalsValue(two->k));
+        else
+            why = QStringLiteral("права %1 е вертикална, права %2 не е: пресичат се")
+                      .arg(one ? 2 : 1)
+                      .arg(one ? 1 : 2);
+        break;
+    case RelativePosition::Parallel:
+        if (one)
+            why = QStringLiteral("k1 = k2 %1, но b1 %2 ≠ b2 %3: успоредни")
+                      .arg(equalsValue(one->k), equalsValue(one->b), equalsValue(two->b));
+        else
+            why = QStringLiteral("и двете прави са вертикални, x %1 и x %2: успоредни")
+                      .arg(verticalX(first), verticalX(second));
+        break;
+    case RelativePosition::Coinciding:
+        if (one)
+            why = QStringLiteral("k1 = k2 %1 и b1 = b2 %2: съвпадат")
+                      .arg(equalsValue(one->k), equalsValue(one->b));
+        else
+            why = QStringLiteral("и двете прави са x %1: съвпадат").arg(verticalX(first));
+        break;
+    }
+    return QStringLiteral("Взаимно положение: ") + why + u'\n';
 }
 
 // Why lines whose products A1·B2 and A2·B1 are equal have no point to show.
 // Coinciding is told from parallel by the equations themselves: the lines are
-// one when A, B and C are proportional, by the same exact products.
-QString noCrossingReason(const LineEquation &first, const LineEquation &second)
+// one when A, B and C are proportional. With the numbers as typed the exact
+// position decides; otherwise the same exact products of doubles.
+QString noCrossingReason(
+    const LineEquation &first, const LineEquation &second, std::optional<RelativePosition> position)
 {
     const bool noFirst = first.A == 0.0 && first.B == 0.0;
     const bool noSecond = second.A == 0.0 && second.B == 0.0;
@@ -154,12 +319,18 @@ QString noCrossingReason(const LineEquation &first, const LineEquation &second)
                               "пресечна точка")
                    .arg(noFirst ? 1 : 2)
             + kFieldEmpty;
-    const double coefficients[] = { first.A, first.B, first.C, second.A, second.B, second.C,
-        first.A * second.B };
-    if (!std::all_of(std::begin(coefficients), std::end(coefficients),
-            [](double v) { return std::isfinite(v); }))
-        return QStringLiteral("Резултатът е извън обхвата на числата") + kFieldEmpty;
-    if (first.A * second.C == second.A * first.C && first.B * second.C == second.B * first.C)
+    if (!position) {
+        const double coefficients[] = { first.A, first.B, first.C, second.A, second.B, second.C,
+            first.A * second.B };
+        if (!std::all_of(std::begin(coefficients), std::end(coefficients),
+                [](double v) { return std::isfinite(v); }))
+            return QStringLiteral("Резултатът е извън обхвата на числата") + kFieldEmpty;
+        position =
+            first.A * second.C == second.A * first.C && first.B * second.C == second.B * first.C
+            ? RelativePosition::Coinciding
+            : RelativePosition::Parallel;
+    }
+    if (position == RelativePosition::Coinciding)
         return QStringLiteral("Знаменателят е 0, а A, B и C на двете прави са пропорционални: "
                               "правите съвпадат и всяка тяхна точка е обща")
             + kFieldEmpty;
@@ -170,48 +341,80 @@ QString noCrossingReason(const LineEquation &first, const LineEquation &second)
 
 // A coordinate of the crossing point; both stay empty when either is beyond
 // the range of numbers.
-QString coordinateOutcome(double value, double other, const char *otherName)
+QString coordinateOutcome(const Value &value, double other, const char *otherName)
 {
-    if (!std::isfinite(value) || std::isfinite(other))
-        return outcome(value);
-    return outcome(value)
+    if (!std::isfinite(value.approx) || std::isfinite(other))
+        return outcome(value.approx, value.exact);
+    return outcome(value.approx, value.exact)
         + QStringLiteral(", но %1 е извън обхвата на числата").arg(QLatin1String(otherName))
         + kFieldEmpty;
 }
 
-// Cramer's rule with the numbers IntersectionOf works with, product by product.
-void explainCrossing(
-    std::array<QString, 18> &out, const LineEquation &first, const LineEquation &second)
+// One line's coefficients as values of an explanation.
+struct LineValues
 {
-    const double p = first.A * second.B;
-    const double q = second.A * first.B;
-    const double d = first.A * second.B - second.A * first.B;
-    const QString denominator = QStringLiteral("A1·B2 − A2·B1 = %1·%2 − %3·%4 = %5 − %6 = %7\n")
-                                    .arg(number(first.A), operand(second.B), operand(second.A),
-                                        operand(first.B), number(p), operand(q), number(d));
+    Value A, B, C;
+};
+
+LineValues valuesOf(const LineEquation &line, const std::optional<ExactLine> &exact)
+{
+    if (!exact)
+        return { { line.A, std::nullopt }, { line.B, std::nullopt }, { line.C, std::nullopt } };
+    return { { line.A, exact->A }, { line.B, exact->B }, { line.C, exact->C } };
+}
+
+// Cramer's rule with the numbers IntersectionOf works with, product by
+// product; with every input finite, the exact numbers decide and give the point.
+void explainCrossing(std::array<QString, 18> &out, const LineEquation &first,
+    const LineEquation &second, const std::optional<std::array<ExactLine, 2>> &exact)
+{
+    const LineValues one = valuesOf(first, exact ? std::optional((*exact)[0]) : std::nullopt);
+    const LineValues two = valuesOf(second, exact ? std::optional((*exact)[1]) : std::nullopt);
+    const Value p = one.A * two.B;
+    const Value q = two.A * one.B;
+    const Value d = p - q;
+    std::optional<RelativePosition> position;
+    QString heading;
+    if (exact) {
+        position = PositionOf((*exact)[0], (*exact)[1]);
+        heading = positionLine((*exact)[0], (*exact)[1], *position);
+    }
+    const QString denominator = heading
+        + QStringLiteral("A1·B2 − A2·B1 = %1·%2 − %3·%4 = %5 − %6 = %7\n")
+              .arg(number(one.A), operand(two.B), operand(two.A), operand(one.B), number(p),
+                  operand(q), number(d));
     out[kXtField] = denominator + kXtFormula;
     out[kYtField] = denominator + kYtFormula;
-    if (!LinesIntersect(first, second)) {
-        const QString reason = u'\n' + noCrossingReason(first, second);
+    const bool crosses =
+        position ? *position == RelativePosition::Crossing : LinesIntersect(first, second);
+    if (!crosses) {
+        const QString reason = u'\n' + noCrossingReason(first, second, position);
         out[kXtField] += reason;
         out[kYtField] += reason;
         return;
     }
-    const double xp = second.B * -first.C;
-    const double xq = first.B * second.C;
-    const double yp = second.C * -first.A;
-    const double yq = first.C * second.A;
-    const auto point = IntersectionOf(first, second);
-    const double x = point ? point->x : (xp + xq) / d;
-    const double y = point ? point->y : (yp + yq) / d;
+    const Value xp = two.B * -one.C;
+    const Value xq = one.B * two.C;
+    const Value yp = two.C * -one.A;
+    const Value yq = one.C * two.A;
+    Value x, y;
+    if (exact) {
+        const ExactPoint point = ExactCrossingOf((*exact)[0], (*exact)[1]);
+        x = { ToDouble(point.x), point.x };
+        y = { ToDouble(point.y), point.y };
+    } else {
+        const auto point = IntersectionOf(first, second);
+        x.approx = point ? point->x : (xp.approx + xq.approx) / d.approx;
+        y.approx = point ? point->y : (yp.approx + yq.approx) / d.approx;
+    }
     out[kXtField] += QStringLiteral(" = (−%1·%2 + %3·%4) / %5 = (%6 + %7) / %5")
-                         .arg(operand(first.C), operand(second.B), operand(second.C),
-                             operand(first.B), operand(d), number(xp), operand(xq))
-        + coordinateOutcome(x, y, "Yt");
+                         .arg(operand(one.C), operand(two.B), operand(two.C), operand(one.B),
+                             operand(d), number(xp), operand(xq))
+        + coordinateOutcome(x, y.approx, "Yt");
     out[kYtField] += QStringLiteral(" = (−%1·%2 + %3·%4) / %5 = (%6 + %7) / %5")
-                         .arg(operand(first.A), operand(second.C), operand(second.A),
-                             operand(first.C), operand(d), number(yp), operand(yq))
-        + coordinateOutcome(y, x, "Xt");
+                         .arg(operand(one.A), operand(two.C), operand(two.A), operand(one.C),
+                             operand(d), number(yp), operand(yq))
+        + coordinateOutcome(y, x.approx, "Xt");
 }
 
 } // namespace
@@ -235,16 +438,28 @@ std::array<QString, 18> ExplainFields(const std::optional<CalculationInputs> &in
     if (!inputs)
         return out;
 
+    const auto exactInputs = ReadExactInputs(inputs->texts);
     LineEquation lines[2];
+    std::optional<std::array<ExactLine, 2>> exactLines;
+    if (exactInputs)
+        exactLines.emplace();
     for (int i = 0; i < 2; ++i) {
         const LineFields &f = kLineFields[i];
         const int inputFields[4] = { f.x1, f.y1, f.x2, f.y2 };
-        const double *point = &inputs->numbers[4 * i];
-        for (int s = 0; s < 4; ++s)
-            out[inputFields[s]] += u'\n' + reading(inputs->texts[4 * i + s], point[s]);
-        lines[i] = LineThrough(point[0], point[1], point[2], point[3]);
-        explainLine(out, f, point, lines[i]);
+        Value point[4];
+        for (int s = 0; s < 4; ++s) {
+            point[s].approx = inputs->numbers[4 * i + s];
+            if (exactInputs)
+                point[s].exact = (*exactInputs)[4 * i + s];
+            out[inputFields[s]] += u'\n' + reading(inputs->texts[4 * i + s], point[s].approx);
+        }
+        lines[i] = LineThrough(point[0].approx, point[1].approx, point[2].approx, point[3].approx);
+        std::optional<ExactLine> exact;
+        if (exactInputs)
+            exact = (*exactLines)[i] = ExactLineThrough(
+                { *point[0].exact, *point[1].exact }, { *point[2].exact, *point[3].exact });
+        explainLine(out, f, point, lines[i], formsOf(exact, QString::number(i + 1)));
     }
-    explainCrossing(out, lines[0], lines[1]);
+    explainCrossing(out, lines[0], lines[1], exactLines);
     return out;
 }

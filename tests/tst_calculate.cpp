@@ -1,5 +1,6 @@
 #include "windowprobe.h"
 
+#include <QAccessible>
 #include <QHelpEvent>
 #include <QLocale>
 #include <QToolTip>
@@ -85,6 +86,27 @@ void TestCalculate::examples_data()
         << QStringList { "1e400", "0", "0", "1", "0", "0", "1", "0" }
         << QStringList { "-1.0000", "", "", "0.0000", "0.0000", "1.0000", "0.0000", "0.0000", "",
                "" };
+    // Decimals that no double holds: the lines as typed decide.
+    QTest::newRow("parallel decimals")
+        << QStringList { "0", "0", "0.1", "0.3", "1", "1", "1.1", "1.3" }
+        << QStringList { "-0.3000", "0.1000", "0.0000", "3.0000", "-0.3000", "0.1000", "0.2000",
+               "3.0000", "", "" };
+    QTest::newRow("parallel decimals, far apart")
+        << QStringList { "0", "0", "3", "0.3", "0", "0.1", "3", "0.4" }
+        << QStringList { "-0.3000", "3.0000", "0.0000", "0.1000", "-0.3000", "3.0000", "-0.3000",
+               "0.1000", "", "" };
+    QTest::newRow("coinciding decimals")
+        << QStringList { "0", "0", "0.1", "0.3", "0.2", "0.6", "0.7", "2.1" }
+        << QStringList { "-0.3000", "0.1000", "0.0000", "3.0000", "-1.5000", "0.5000", "0.0000",
+               "3.0000", "", "" };
+    QTest::newRow("nearly parallel still cross")
+        << QStringList { "0", "0", "1", "3", "0", "1", "1", "4.000001" }
+        << QStringList { "-3.0000", "1.0000", "0.0000", "3.0000", "-3.0000", "1.0000", "-1.0000",
+               "3.0000", "-1,000,000.0000", "-3,000,000.0000" };
+    QTest::newRow("exponent and hex inputs")
+        << QStringList { "1e-3", "0", "&H10", "1e1", "0", "&O10", "4", "0.004e3" }
+        << QStringList { "-10.0000", "15.9990", "0.0100", "0.6250", "4.0000", "4.0000", "-32.0000",
+               "-1.0000", "4.9233", "3.0767" };
     QTest::newRow("slope and point beyond range")
         << QStringList { "0", "0", "1e-300", "1e10", "1", "0", "1", "1" }
         << QStringList { "-10,000,000,000.0000", "0.0000", "0.0000", "", "-1.0000", "0.0000",
@@ -120,6 +142,11 @@ void TestCalculate::examples()
                                                  : QString(results[i]).replace(u'-', u'\u2212');
         QVERIFY2(tip.endsWith(end), qPrintable(tip));
     }
+    // Announced: the crossing, or why there is none as its field tells it.
+    const QString told = QAccessible::queryAccessibleInterface(w.findChild<QWidget *>("Announcer"))
+                             ->text(QAccessible::Name);
+    const QString why = probe.field(14)->toolTip().section(u'\n', -1);
+    QVERIFY2(told.contains(results[8].isEmpty() ? why : "X = " + results[8]), qPrintable(told));
 }
 
 void TestCalculate::secondRunClearsOldPoint()
@@ -194,12 +221,21 @@ void TestCalculate::explanationsFollowCalculateAndClear()
     typeInputs(probe, { "1", "15", "10", "15", "5", "1", "5", "25" });
     probe.calculate();
     probe.field(1)->setFocus();
-    QTest::keyClick(w.windowHandle(), '7'); // typing changes no explanation
+    QTest::keyClick(w.windowHandle(), '7'); // an input explains its current text
     QCOMPARE(probe.text(1), QStringLiteral("157"));
-    hover(4, "A1 = y1 − y2 = 15 − 15 = 0.0000");
-    hover(1, "y на първата точка на права 1\n„15“ е прочетено като 15");
+    hover(4, "Права 1: 9y − 135 = 0\nA1 = y1 − y2 = 15 − 15 = 0.0000");
+    hover(1, "y на първата точка на права 1\n„157“ е прочетено като 157");
     probe.clear();
     hover(4, "A1 = y1 − y2");
+    probe.press({ 10, 20 });
+    hover(0, "x на първата точка на права 1\n„150“ е прочетено като 150");
+    // A tooltip is never wider than the screen, however long the number.
+    probe.type(2, "1e200");
+    QHelpEvent rest(QEvent::ToolTip, QPoint(5, 5), probe.field(2)->mapToGlobal(QPoint(5, 5)));
+    QCoreApplication::sendEvent(probe.field(2), &rest);
+    for (const QString &line : probe.field(2)->toolTip().split(u'\n'))
+        QVERIFY(QFontMetrics(QToolTip::font()).horizontalAdvance(line)
+            <= w.screen()->availableGeometry().width());
 }
 
 QTEST_MAIN(TestCalculate)

@@ -59,6 +59,8 @@ void TestCanvas::showWindow()
 {
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    // At scale 2 the screen is smaller than the window: the title bar stays on it.
+    QVERIFY(m_window->screen()->availableGeometry().contains(m_window->frameGeometry().topLeft()));
 }
 
 namespace {
@@ -212,6 +214,7 @@ void TestCanvas::constructionDrawn()
             "Отсечка на права 1 от (300; 1,500) до (900; 1,500).",
             "Правите се пресичат в точка X = 2,250.0000, Y = 1,500.0000" })
         QVERIFY2(told.contains(QString::fromUtf8(part)), qPrintable(told));
+    QVERIFY2(!told.contains("празен"), qPrintable(told)); // what it shows now, not its history
     QCOMPARE(probe.canvas()->penWidth(), 1);
     QCOMPARE(probe.canvas()->dashStyle(), 0);
     const QImage image = probe.area();
@@ -234,37 +237,59 @@ void TestCanvas::constructionDrawn()
 
 void TestCanvas::keyboardCapture_data()
 {
+    QTest::addColumn<bool>("clickFirst"); // focus by a press at the pixel, not by Tab
     QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<int>("repeats"); // auto-repeated presses of the last key
     QTest::addColumn<QPoint>("pixel");
 
     const auto shift = [](Qt::Key key) {
         return QKeyCombination(Qt::ShiftModifier, key).toCombined();
     };
-    QTest::newRow("Space at the centre") << QList<int> { Qt::Key_Space } << QPoint(100, 98);
-    QTest::newRow("first arrow shows, next ones move") << QList<int> { Qt::Key_Right, Qt::Key_Right,
-        Qt::Key_Right, Qt::Key_Down, Qt::Key_Return } << QPoint(102, 99);
+    QTest::newRow("Space at the centre")
+        << false << QList<int> { Qt::Key_Space } << 0 << QPoint(100, 98);
+    QTest::newRow("arrows move the cross-hair")
+        << false
+        << QList<int> { Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Return }
+        << 0 << QPoint(103, 99);
     QTest::newRow("Shift moves ten, keypad Enter")
+        << false
         << QList<int> { Qt::Key_Left, shift(Qt::Key_Left), shift(Qt::Key_Up),
                QKeyCombination(Qt::KeypadModifier, Qt::Key_Enter).toCombined() }
-        << QPoint(90, 88);
+        << 0 << QPoint(89, 88);
     QTest::newRow("stops at the edge")
-        << (QList<int> { Qt::Key_Up } << QList<int>(12, shift(Qt::Key_Up)) << Qt::Key_Space)
+        << false
+        << (QList<int> { Qt::Key_Up } << QList<int>(12, shift(Qt::Key_Up)) << Qt::Key_Space) << 0
         << QPoint(100, 0);
+    QTest::newRow("held Space records once")
+        << false << QList<int> { Qt::Key_Space } << 6 << QPoint(100, 98);
+    QTest::newRow("stray Space after a click")
+        << true << QList<int> { Qt::Key_Space } << 0 << QPoint(30, 40);
+    QTest::newRow("stray Enter after a click")
+        << true << QList<int> { Qt::Key_Return } << 0 << QPoint(30, 40);
 }
 
 void TestCanvas::keyboardCapture()
 {
+    QFETCH(bool, clickFirst);
     QFETCH(QList<int>, keys);
+    QFETCH(int, repeats);
     QFETCH(QPoint, pixel);
     WindowProbe probe { *m_window };
     QVERIFY(QTest::qWaitForWindowActive(m_window));
     probe.clear();
     DrawingCanvas *canvas = probe.canvas();
-    canvas->setFocus();
+    probe.field(17)->setFocus();
+    if (clickFirst)
+        probe.press(pixel);
+    else
+        QTest::keyClick(probe.handle(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), canvas);
     for (const int key : keys) {
         const auto combination = QKeyCombination::fromCombined(key);
         QTest::keyClick(probe.handle(), combination.key(), combination.keyboardModifiers());
     }
+    for (int i = 0; i < repeats; ++i)
+        qt_handleKeyEvent(probe.handle(), QEvent::KeyPress, keys.last(), {}, QString(), true);
     // The same fields and dot as a mouse press on that pixel.
     QCOMPARE(probe.text(0), QString::number(pixel.x() * 15));
     QCOMPARE(probe.text(1), QString::number(pixel.y() * 15));
@@ -277,6 +302,10 @@ void TestCanvas::keyboardCapture()
                     return true;
         return false;
     };
+    if (clickFirst) { // the sunken border stays: no focus cue for the mouse
+        QVERIFY(!cueInArea(canvas->grab().toImage()));
+        return;
+    }
     QTRY_VERIFY(cueInArea(probe.area())); // the cross-hair shows while focused
     // Without the focus neither the cross-hair nor the border cue is left.
     probe.field(0)->setFocus();

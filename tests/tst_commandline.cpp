@@ -32,10 +32,19 @@ void TestCommandLine::run_data()
     QTest::newRow("short version after a Qt option")
         << QStringList { "-platform", "offscreen", "-v" } << none << 0
         << QString("Vertisel 1.0.0.0\n") << QString();
-    QTest::newRow("unknown option") << QStringList { "--frobnicate" } << none << 2 << QString()
+    // Qt takes its own options out first, and needs a platform for that.
+    const QStringList offscreen { "QT_QPA_PLATFORM=offscreen" };
+    QTest::newRow("unknown option") << QStringList { "--frobnicate" } << offscreen << 2 << QString()
                                     << QString("Unknown option 'frobnicate'");
-    QTest::newRow("stray argument")
-        << QStringList { "points.txt" } << none << 2 << QString() << QString("'points.txt'");
+    QTest::newRow("stray argument") << QStringList { "-style", "fusion", "points.txt" } << offscreen
+                                    << 2 << QString() << QString("'points.txt'");
+    QTest::newRow("platform on the command line, no display variable")
+        << QStringList { "-platform", "nosuch" } << none << 1 << QString()
+        << QString("platform plugin 'nosuch' is not installed");
+    QTest::newRow("Qt's own options go to Qt")
+        << QStringList { "-qwindowtitle", "T", "-qwindowicon", "i.png", "-plugin", "p",
+               "-platformpluginpath", "/nonexistent", "--platform", "nosuch" }
+        << none << 1 << QString() << QString("platform plugin 'nosuch' is not installed");
     QTest::newRow("no display variable")
         << QStringList() << none << 1 << QString() << QString("DISPLAY is not set");
     QTest::newRow("X server gone") << QStringList() << QStringList { "DISPLAY=:4093" } << 1

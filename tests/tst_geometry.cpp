@@ -1,4 +1,5 @@
 #include "geometry/calculationexplanation.h"
+#include "geometry/exactnumber.h"
 #include "geometry/lineequation.h"
 #include "geometry/numberformat.h"
 #include "geometry/numberreading.h"
@@ -40,53 +41,68 @@ void TestGeometry::readNumber_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<double>("expected");
+    // The exact reading, where the double is not it: "p/q", or "none".
+    QTest::addColumn<QString>("exact");
 
-    QTest::newRow("empty") << "" << 0.0;
-    QTest::newRow("letters only") << "abc" << 0.0;
-    QTest::newRow("blanks, sign, trailing letters") << "  -7.5xyz" << -7.5;
-    QTest::newRow("exponent") << "1e3" << 1000.0;
-    QTest::newRow("capital exponent, negative") << "2E-2" << 0.02;
-    QTest::newRow("comma is no separator") << "1,5" << 1.0;
-    QTest::newRow("comma stops reading") << "3,5" << 3.0;
-    QTest::newRow("blank inside number") << "1 2" << 12.0;
-    QTest::newRow("tab and line feed inside") << "\t3\n4" << 34.0;
-    QTest::newRow("blank inside exponent") << "1 e 2" << 100.0;
-    QTest::newRow("carriage return stops") << "\r5" << 0.0;
-    QTest::newRow("trailing letters") << "12abc" << 12.0;
-    QTest::newRow("leading period") << ".5" << 0.5;
-    QTest::newRow("sign and period") << "-.5" << -0.5;
-    QTest::newRow("plus sign") << "+4" << 4.0;
-    QTest::newRow("period alone") << "." << 0.0;
-    QTest::newRow("sign alone") << "-" << 0.0;
-    QTest::newRow("sign and period alone") << "-.e5" << 0.0;
-    QTest::newRow("exponent without digits") << "1e" << 1.0;
-    QTest::newRow("exponent sign without digits") << "1e+" << 1.0;
-    QTest::newRow("D is no exponent") << "1D3" << 1.0;
-    QTest::newRow("second period stops") << "1.5.5" << 1.5;
-    QTest::newRow("two signs") << "--5" << 0.0;
-    QTest::newRow("other digits are no digits") << QString::fromUtf16(u"\u0661\u0662") << 0.0;
-    QTest::newRow("full-width digit stops") << QString::fromUtf16(u"7\uFF18") << 7.0;
-    QTest::newRow("hex") << "&H1F" << 31.0;
-    QTest::newRow("hex lower case") << "&hff" << 255.0;
-    QTest::newRow("hex stays non-negative") << "&HFFFF" << 65535.0;
-    QTest::newRow("hex stops at non-digit") << "&H1G" << 1.0;
-    QTest::newRow("octal") << "&O17" << 15.0;
-    QTest::newRow("octal stops at 8") << "&o18" << 1.0;
-    QTest::newRow("prefix without digits") << "&H" << 0.0;
-    QTest::newRow("unknown prefix") << "&X1" << 0.0;
-    QTest::newRow("sign before prefix") << "-&H10" << 0.0;
-    QTest::newRow("beyond double range") << "1e400" << kInf;
-    QTest::newRow("beyond double range, negative") << "-1e400" << -kInf;
-    QTest::newRow("below double range") << "1e-400" << 0.0;
-    QTest::newRow("huge exponent digits") << "1e99999999999999999999" << kInf;
-    QTest::newRow("hex beyond double range") << "&H" + QString(300, u'F') << kInf;
+    QTest::newRow("empty") << "" << 0.0 << QString();
+    QTest::newRow("letters only") << "abc" << 0.0 << QString();
+    QTest::newRow("blanks, sign, trailing letters") << "  -7.5xyz" << -7.5 << QString();
+    QTest::newRow("exponent") << "1e3" << 1000.0 << QString();
+    QTest::newRow("capital exponent, negative") << "2E-2" << 0.02 << QString("1/50");
+    QTest::newRow("comma is no separator") << "1,5" << 1.0 << QString();
+    QTest::newRow("comma stops reading") << "3,5" << 3.0 << QString();
+    QTest::newRow("blank inside number") << "1 2" << 12.0 << QString();
+    QTest::newRow("tab and line feed inside") << "\t3\n4" << 34.0 << QString();
+    QTest::newRow("blank inside exponent") << "1 e 2" << 100.0 << QString();
+    QTest::newRow("carriage return stops") << "\r5" << 0.0 << QString();
+    QTest::newRow("trailing letters") << "12abc" << 12.0 << QString();
+    QTest::newRow("leading period") << ".5" << 0.5 << QString();
+    QTest::newRow("sign and period") << "-.5" << -0.5 << QString();
+    QTest::newRow("plus sign") << "+4" << 4.0 << QString();
+    QTest::newRow("period alone") << "." << 0.0 << QString();
+    QTest::newRow("sign alone") << "-" << 0.0 << QString();
+    QTest::newRow("sign and period alone") << "-.e5" << 0.0 << QString();
+    QTest::newRow("exponent without digits") << "1e" << 1.0 << QString();
+    QTest::newRow("exponent sign without digits") << "1e+" << 1.0 << QString();
+    QTest::newRow("D is no exponent") << "1D3" << 1.0 << QString();
+    QTest::newRow("second period stops") << "1.5.5" << 1.5 << QString();
+    QTest::newRow("two signs") << "--5" << 0.0 << QString();
+    QTest::newRow("other digits are no digits")
+        << QString::fromUtf16(u"\u0661\u0662") << 0.0 << QString();
+    QTest::newRow("full-width digit stops") << QString::fromUtf16(u"7\uFF18") << 7.0 << QString();
+    QTest::newRow("hex") << "&H1F" << 31.0 << QString();
+    QTest::newRow("hex lower case") << "&hff" << 255.0 << QString();
+    QTest::newRow("hex stays non-negative") << "&HFFFF" << 65535.0 << QString();
+    QTest::newRow("hex stops at non-digit") << "&H1G" << 1.0 << QString();
+    QTest::newRow("octal") << "&O17" << 15.0 << QString();
+    QTest::newRow("octal stops at 8") << "&o18" << 1.0 << QString();
+    QTest::newRow("prefix without digits") << "&H" << 0.0 << QString();
+    QTest::newRow("unknown prefix") << "&X1" << 0.0 << QString();
+    QTest::newRow("sign before prefix") << "-&H10" << 0.0 << QString();
+    QTest::newRow("beyond double range") << "1e400" << kInf << QString("none");
+    QTest::newRow("beyond double range, negative") << "-1e400" << -kInf << QString("none");
+    QTest::newRow("below double range") << "1e-400" << 0.0 << "1/1" + QString(400, u'0');
+    QTest::newRow("huge exponent digits") << "1e99999999999999999999" << kInf << QString("none");
+    QTest::newRow("decimal fraction, exactly") << "0.1" << 0.1 << QString("1/10");
+    QTest::newRow("exponent, exactly") << "-1e-3" << -0.001 << QString("-1/1000");
+    QTest::newRow("digits past the double's")
+        << "0.30000000000000000001" << 0.3
+        << QString("3" + QString(18, u'0') + "1/1" + QString(20, u'0'));
+    QTest::newRow("hex beyond double range")
+        << "&H" + QString(300, u'F') << kInf << QString("none");
 }
 
 void TestGeometry::readNumber()
 {
     QFETCH(QString, text);
     QFETCH(double, expected);
+    QFETCH(QString, exact);
     QCOMPARE(ReadNumber(text), expected);
+    const auto value = ReadExactNumber(text);
+    QCOMPARE(value.has_value(), exact != u"none");
+    if (value)
+        QCOMPARE(QString::fromStdString(value->str()),
+            exact.isEmpty() ? QString::fromStdString(ExactNumber(expected).str()) : exact);
 }
 
 void TestGeometry::readNumberLongTexts()
@@ -285,23 +301,52 @@ void TestGeometry::explainFields_data()
     QTest::newRow("crossing: slope, Bulgarian")
         << "bg_BG" << twips << 16
         << L { "k1 = (y2 − y1) / (x2 − x1) = (1680 − 600) / "
-               "(2400 − 1245) = 1080 / 1155 = 0,9351" };
+               "(2400 − 1245) = 1080 / 1155 = 72/77 ≈ 0,9351" };
     QTest::newRow("crossing: grouping")
         << "en_US" << twips << 13 << L { "= 135,000 − 5,670,000 = −5,535,000.0000" };
     QTest::newRow("crossing: grouping, Bulgarian")
         << "bg_BG" << twips << 13
         << L { QStringLiteral("= 135\u00A0000 − 5\u00A0670\u00A0000 = −5\u00A0535\u00A0000,0000") };
+    const L decimals { "0", "0", "0.1", "0.3", "1", "1", "1.1", "1.3" };
+    const L fractions { "0", "1", "3", "-10", "0", "4", "1", "3" };
+    QTest::newRow("exact: slope as a fraction")
+        << "en_US" << fractions << 16
+        << L { "y = −(11/3)x + 1, b = 1\n", "= (−10 − 1) / (3 − 0) = −11/3 ≈ −3.6667" };
+    QTest::newRow("exact: crossing as a fraction")
+        << "en_US" << fractions << 14
+        << L { "k1 = −11/3 ≠ k2 = −1: пресичат се", "= −9/8 ≈ −1.1250" };
+    QTest::newRow("exact: general equation")
+        << "en_US" << fractions << 4 << L { "Права 1: 11x + 3y − 3 = 0\nA1 = y1 − y2" };
+    QTest::newRow("exact: decimals, Bulgarian")
+        << "bg_BG" << decimals << 13
+        << L { "Права 2: −0,3x + 0,1y + 0,2 = 0\n", "= 1,3 − 1,1 = 1/5 ≈ 0,2000" };
+    QTest::newRow("exact: decimal parallels")
+        << "en_US" << decimals << 15
+        << L { "k1 = k2 = 3, но b1 = 0 ≠ b2 = −2: успоредни", "= −0.03 − (−0.03) = 0\n",
+               "различни: те са успоредни" };
+    QTest::newRow("exact: decimal coinciding")
+        << "en_US" << L { "0", "0", "0.1", "0.3", "0.2", "0.6", "0.7", "2.1" } << 14
+        << L { "k1 = k2 = 3 и b1 = b2 = 0: съвпадат", "правите съвпадат" };
+    QTest::newRow("exact: equal points")
+        << "en_US" << L { "3", "4", "3", "4", "0", "0", "5", "1" } << 6
+        << L { "Права 1: двете точки съвпадат и не определят права\n" };
+    QTest::newRow("exact: vertical parallels")
+        << "en_US" << L { "1", "0", "1", "5", "2", "0", "2", "5" } << 14
+        << L { "и двете прави са вертикални, x = 1 и x = 2: успоредни" };
     QTest::newRow("vertical: no slope")
         << "en_US" << task << 17
-        << L { "x1 = x2 = 5: правата е вертикална, няма ъглов коефициент; показва се 999.9999" };
+        << L { "x = 5: няма ъглов коефициент\n",
+               "x1 = x2 = 5: правата е вертикална, няма ъглов коефициент; показва се 999.9999" };
     QTest::newRow("vertical: no slope, Bulgarian")
         << "bg_BG" << task << 17 << L { "вертикална", "показва се 999,9999" };
     QTest::newRow("parallel") << "en_US" << parallel << 14
                               << L { "= −100 − (−100) = 0\n", "различни: те са успоредни" };
     QTest::newRow("parallel, Bulgarian") << "bg_BG" << parallel << 15 << L { "успоредни" };
-    // A tolerance would call these one line; the exact products do not.
-    QTest::newRow("parallel by a hair")
-        << "en_US" << L { "0", "0", "1", "1", "0", "1e-300", "1", "1" } << 14 << L { "успоредни" };
+    // Slopes 1 and 1 − 10⁻³⁰⁰: no double tells them apart, the typed numbers
+    // do, and both lines pass through (1; 1).
+    QTest::newRow("crossing by a hair")
+        << "en_US" << L { "0", "0", "1", "1", "0", "1e-300", "1", "1" } << 14
+        << L { "k1 = 1 ≠ k2 ≈ 1: пресичат се", "= −1e−300\n", "= 1.0000" };
     QTest::newRow("coinciding") << "en_US" << L { "0", "1", "1", "3", "2", "5", "4", "9" } << 15
                                 << L { "= −4 − (−4) = 0\n", "пропорционални: правите съвпадат" };
     QTest::newRow("coinciding horizontals, Bulgarian")

@@ -1,5 +1,7 @@
 #include "windowprobe.h"
 
+#include "app/captioncolours.h"
+
 #include <QAccessible>
 #include <QFontInfo>
 #include <QGroupBox>
@@ -23,6 +25,7 @@ private slots:
     void fields();
     void colours_data();
     void colours();
+    void framesClearTheirControls();
     void focusOrder();
     void enterPressesFocusedButton_data();
     void enterPressesFocusedButton();
@@ -230,6 +233,37 @@ void TestWindow::colours()
                                             : QPoint(shot.width() - 2, 1);
         QCOMPARE(shot.pixelColor(corner), colour);
     }
+    // Captions keep the desktop's text colour where it reads on their fixed
+    // background, as black does here, and turn black under a dark theme.
+    const auto text = role == QPalette::Button ? QPalette::ButtonText : QPalette::WindowText;
+    QCOMPARE(control->palette().color(text), QApplication::palette().color(text));
+    const QPalette desktop = QApplication::palette();
+    QApplication::setPalette(QPalette(QColor(53, 53, 53))); // white text
+    Vertisel dark;
+    QWidget *darkControl = name.isEmpty() ? &dark : dark.findChild<QWidget *>(name);
+    const double contrast = contrastRatio(darkControl->palette().color(text), colour);
+    QApplication::setPalette(desktop);
+    QVERIFY2(contrast >= 4.5, qPrintable(QString::number(contrast)));
+}
+
+void TestWindow::framesClearTheirControls()
+{
+    Vertisel w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    for (QGroupBox *frame : w.findChildren<QGroupBox *>()) {
+        // The border's horizontal edges, seen left of the caption.
+        const QImage shot = frame->grab().toImage();
+        QList<int> rows;
+        for (int y = 0; y < shot.height(); ++y)
+            if (shot.pixelColor(4, y) != frame->palette().color(QPalette::Window))
+                rows << y;
+        QVERIFY(!rows.isEmpty());
+        for (const QWidget *child : frame->findChildren<QWidget *>())
+            for (int y : rows)
+                QVERIFY2(y < child->y() || y > child->geometry().bottom(),
+                    qPrintable(child->objectName()));
+    }
 }
 
 void TestWindow::focusOrder()
@@ -332,6 +366,11 @@ void TestWindow::accessibility()
         // A client cannot write into a result field, whatever it tries.
         a->setText(QAccessible::Value, QStringLiteral("zzz"));
         QCOMPARE(field->text().isEmpty(), !editable);
+        // The whole text is one run, and an empty field says so first.
+        int start = -1, end = -1;
+        a->textInterface()->attributes(0, &start, &end);
+        QCOMPARE(QPoint(start, end), QPoint(0, int(field->text().size())));
+        QCOMPARE(a->text(QAccessible::Description).startsWith("Празно."), !editable);
     }
     // The hidden picture box is not in the tree.
     QAccessibleInterface *window = QAccessible::queryAccessibleInterface(&w);

@@ -4,12 +4,16 @@
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 cd "$ROOT" || exit 1
 
-# Packages every build needs: compiler, build tools, Qt 6 Widgets and the
-# metric-compatible serif font that stands in for Times New Roman.
-BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev fonts-liberation fontconfig)
+# Packages every build needs: compiler, build tools, Qt 6 Widgets, Boost's
+# headers (exact rationals) and the metric-compatible serif font that stands
+# in for Times New Roman.
+BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev libboost-dev fonts-liberation fontconfig)
 # The running program under a real AT-SPI client and by keys alone: session
 # bus, at-spi bus, the Python client, a virtual X server and key presses.
 A11Y_PACKAGES=(at-spi2-core python3-pyatspi dbus xvfb xauth xdotool)
+# A real screen reader whose speech goes to a file: Orca and speech-dispatcher
+# (its generic module runs a shell command; ALSA's null device stands in for sound).
+SCREEN_READER_PACKAGES=(orca speech-dispatcher)
 
 die() {
     echo "error: $*" >&2
@@ -50,8 +54,18 @@ ensure_packages() {
 build_tree() {
     local dir=$1
     shift
-    cmake -S "$ROOT" -B "$ROOT/$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >"$ROOT/$dir/configure.log" 2>&1 \
+    # In CI a warning fails the build, so that none slips in unseen.
+    cmake -S "$ROOT" -B "$ROOT/$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        ${CI:+-DCMAKE_COMPILE_WARNING_AS_ERROR=ON} "$@" >"$ROOT/$dir/configure.log" 2>&1 \
         || { cat "$ROOT/$dir/configure.log" >&2; die "cmake could not configure $dir (messages above)"; }
     cmake --build "$ROOT/$dir" -j2 ${BUILD_TARGET:+--target "$BUILD_TARGET"} \
         || die "the build in $dir failed (compiler messages above)"
+}
+
+# A folder holding only Boost's headers, for a cross build: the include
+# path then brings none of the build machine's C library headers along.
+# Usage: boost_include_dir BUILD_DIR  (prints the folder)
+boost_include_dir() {
+    local dir="$ROOT/$1/boost-include"
+    mkdir -p "$dir" && ln -sfn /usr/include/boost "$dir/boost" && echo "$dir"
 }

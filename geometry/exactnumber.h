@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QStringView>
+
+#include <boost/multiprecision/cpp_int.hpp>
+
+#include <optional>
+
+// A rational number of any size: 0.1 is exactly 1/10 here.
+using ExactNumber = boost::multiprecision::cpp_rational;
+
+// The exact value of the number the leading-number rule reads from the text
+// (see ReadNumber): the decimal as typed, not its nearest double, and the
+// integer after "&H" or "&O". Nothing where ReadNumber gives an infinity; a
+// decimal too small for any double (below 1e-400) is 0, as ReadNumber reads it.
+std::optional<ExactNumber> ReadExactNumber(QStringView text);

@@ -12,7 +12,7 @@ endif()
 set(VERTISEL_WEB_FONT /usr/share/fonts/truetype/liberation2/LiberationSerif-Regular.ttf
     CACHE FILEPATH "The serif built into the browser build (fonts-liberation2)")
 if(NOT EXISTS "${VERTISEL_WEB_FONT}")
-    message(FATAL_ERROR "${VERTISEL_WEB_FONT} is missing: install fonts-liberation2")
+    message(FATAL_ERROR "${VERTISEL_WEB_FONT} is missing: install fonts-liberation2, or name the file in VERTISEL_WEB_FONT")
 endif()
 get_filename_component(web_font_dir "${VERTISEL_WEB_FONT}" DIRECTORY)
 qt_add_resources(vertisel "webfont" PREFIX "/fonts" BASE "${web_font_dir}"

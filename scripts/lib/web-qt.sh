@@ -89,3 +89,24 @@ ensure_web_qt() {
     rm -rf "$work"
     echo "Qt $version for the browser: built in $((SECONDS - start)) s (configure $configured s)"
 }
+
+# The serif built into the browser build, from Debian's fonts-liberation2,
+# unpacked into the cache instead of installed: installed, it would also
+# become the desktop's Times New Roman, and change how every other program
+# draws. Prints the font file.
+ensure_web_font() {
+    local dir="$CACHE_ROOT/fonts-liberation2" download
+    local file="$dir/usr/share/fonts/truetype/liberation2/LiberationSerif-Regular.ttf"
+    if [ ! -f "$file" ]; then
+        download=$(mktemp -d)
+        local apt=(apt-get -q)
+        [ "$(id -u)" -eq 0 ] && apt+=(-o APT::Sandbox::User=root)
+        (cd "$download" && "${apt[@]}" download fonts-liberation2 >"$download/apt.log" 2>&1) \
+            || { cat "$download/apt.log" >&2; die "apt-get could not download fonts-liberation2 (messages above)"; }
+        rm -rf "$dir"
+        dpkg-deb -x "$download"/fonts-liberation2_*.deb "$dir" || die "dpkg-deb could not unpack fonts-liberation2"
+        rm -rf "$download"
+        [ -f "$file" ] || die "fonts-liberation2 holds no $(basename "$file")"
+    fi
+    echo "$file"
+}

@@ -2,6 +2,9 @@
 #include "app/commandline.h"
 #include "app/platformchoice.h"
 #include "app/vertisel.h"
+#ifdef Q_OS_WASM
+#include "app/webpage.h"
+#endif
 
 #include <QApplication>
 
@@ -11,7 +14,7 @@ int main(int argc, char *argv[])
 {
     if (const std::optional<int> status = handleCommandLine(argc, argv))
         return *status;
-#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS) && !defined(Q_OS_WASM)
     // Without a display Qt would abort with a long message; say it in one line.
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
         && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !platformNamed(argc, argv)) {
@@ -23,14 +26,19 @@ int main(int argc, char *argv[])
     beginPlatformStart(argc, argv);
 #endif
     QApplication app(argc, argv);
-#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS) && !defined(Q_OS_WASM)
     endPlatformStart();
 #endif
     if (const std::optional<int> status = rejectUnknownArguments())
         return *status;
     setApplicationInfo();
-
+#ifdef Q_OS_WASM
+    loadWebFont();
+    Vertisel window;
+    showInWebPage(window);
+#else
     Vertisel window;
     window.show();
+#endif
     return app.exec();
 }

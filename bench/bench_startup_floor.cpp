@@ -38,6 +38,10 @@ int main(int argc, char *argv[])
 
     QuitAfterFirstFrame quit;
     window.installEventFilter(&quit);
+#ifdef Q_OS_WASM
+    window.showFullScreen(); // as the program's window fills its page's canvas
+#else
     window.show();
+#endif
     return app.exec();
 }

@@ -3,7 +3,7 @@
 include(GNUInstallDirs)
 
 install(TARGETS vertisel RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-if(UNIX AND NOT APPLE)
+if(UNIX AND NOT APPLE AND NOT EMSCRIPTEN)
     # Built and linked as Debian hardens its programs (checked C library calls
     # need optimization and stay out of the sanitizer and coverage builds); Qt
     # comes from the system, so the installed program needs no RUNPATH.

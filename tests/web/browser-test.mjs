@@ -1,0 +1,217 @@
+// The browser build in Debian's Chromium, through real mouse, touch and key
+// events: at a desktop's size and at a phone's. The program reports its
+// field texts, fonts and focus into the page only when the address asks for
+// it ("?expose-fields"): reading 18 numbers back from the canvas's pixels
+// would test a text recogniser, not the program. Pixels are checked where
+// the picture itself is the point: window place, photo, button colours,
+// drawn dots.
+//   node browser-test.mjs SITE_FOLDER
+import { readFileSync } from "node:fs";
+import { join, resolve } from "node:path";
+import { launchChromium, pixelsAt, serve, waitForFirstPaint } from "./browser.mjs";
+
+const site = resolve(process.argv[2] || "build-web");
+const photo = readFileSync(new URL("../../content/photo.rgb", import.meta.url)); // 200 x 196 RGB
+const W = 487, H = 424;
+const title = "Аналитична геометрия - пресечна точка";
+// Window coordinates: the canvas's drawing area, button faces, input fields.
+const area = [10, 34];
+const calculate = [40, 12], clear = [456, 12];
+const calculateFace = [14, 5], clearFace = [430, 5];
+const inputAt = { Text2_0: [258, 66], Text2_1: [386, 66], Text2_2: [258, 90], Text2_3: [386, 90],
+  Text2_7: [258, 194], Text2_8: [394, 194], Text2_9: [258, 218], Text2_10: [394, 218] };
+// Four points in the drawing area: line 1 across, line 2 down; they cross
+// at (100, 98), that is (1500, 1470) twips.
+const points = [[50, 98], [150, 98], [100, 38], [100, 160]];
+const pointFields = { Text2_0: "750", Text2_1: "1470", Text2_2: "2250", Text2_3: "1470",
+  Text2_7: "1500", Text2_8: "570", Text2_9: "1500", Text2_10: "2400" };
+const resultFields = ["Text2_4", "Text2_5", "Text2_6", "Text2_16", "Text2_11", "Text2_12",
+  "Text2_13", "Text2_17", "Text2_14", "Text2_15"];
+
+let failures = 0;
+function check(ok, what) {
+  console.log(`${ok ? "ok  " : "FAIL"} ${what}`);
+  if (!ok) ++failures;
+}
+const near = (a, b, tolerance = 10) => a.every((v, i) => Math.abs(v - b[i]) <= tolerance);
+
+async function state(page) {
+  return JSON.parse(await page.$eval("#vertisel-state", (e) => e.textContent));
+}
+
+// Waits (bounded) until the program's reported state satisfies CONDITION.
+async function stateWhen(page, condition, what) {
+  const deadline = Date.now() + 10000;
+  for (;;) {
+    const now = await state(page);
+    if (condition(now)) {
+      check(true, what);
+      return now;
+    }
+    if (Date.now() > deadline) {
+      check(false, `${what} (state: ${JSON.stringify(now)})`);
+      return now;
+    }
+    await new Promise((r) => setTimeout(r, 20));
+  }
+}
+
+// Maps window coordinates to the page's css pixels (centre of the pixel).
+async function placeOf(page) {
+  const r = await page.$eval("#screen", (c) => {
+    const b = c.getBoundingClientRect();
+    return { left: b.left, top: b.top, width: b.width, height: b.height, backing: c.width,
+      innerWidth: window.innerWidth, dpr: window.devicePixelRatio };
+  });
+  r.scale = r.width / W;
+  r.css = ([x, y]) => [r.left + (x + 0.5) * r.scale, r.top + (y + 0.5) * r.scale];
+  return r;
+}
+
+async function screenshotPixels(browser, page, place, name, windowPoints) {
+  const png = await page.screenshot({ path: join(site, name) });
+  const image = windowPoints.map((p) => place.css(p).map((v) => Math.floor(v * place.dpr)));
+  return pixelsAt(browser, png, image);
+}
+
+async function open(browser, viewport, language) {
+  const page = await browser.newPage();
+  page.on("pageerror", (e) => check(false, `page error: ${e.message}`));
+  page.on("requestfailed", (r) => check(false, `request failed: ${r.url()}`));
+  page.on("request", (r) => r.url().startsWith(server.url) || check(false, `fetched off-site: ${r.url()}`));
+  await page.evaluateOnNewDocument((language) => {
+    Object.defineProperty(navigator, "language", { get: () => language });
+    Object.defineProperty(navigator, "languages", { get: () => [language] });
+  }, language);
+  await page.setViewport(viewport);
+  await page.goto(`${server.url}/index.html?expose-fields`);
+  await waitForFirstPaint(page);
+  return page;
+}
+
+async function checkStart(browser, page, name) {
+  const place = await placeOf(page);
+  const now = await state(page);
+  check(Math.abs(place.width - W * place.scale) < 1 && Math.abs(place.height - H * place.scale) < 1,
+    `${name}: canvas ${place.width.toFixed(1)} x ${place.height.toFixed(1)} css px at scale ${place.scale.toFixed(3)}`);
+  check(Math.abs(place.left + place.width / 2 - place.innerWidth / 2) <= 1, `${name}: window centred`);
+  check(place.backing >= Math.floor(place.width * place.dpr) - 1,
+    `${name}: drawn at the device's pixels (${place.backing} wide at ratio ${place.dpr})`);
+  check(await page.title() === title, `${name}: page title is the window title`);
+  check(await page.$eval("#window-title", (e) => e.textContent) === title, `${name}: title bar over the window`);
+  check(JSON.stringify(now.fonts) === '["Liberation Serif"]', `${name}: every control in the built-in serif ${now.fonts}`);
+  const samples = [];
+  for (let y = 5; y < 196; y += 19) for (let x = 5; x < 200; x += 19) samples.push([x, y]);
+  const shot = await screenshotPixels(browser, page, place, `${name}-start.png`,
+    [calculateFace, clearFace, ...samples.map(([x, y]) => [area[0] + x, area[1] + y])]);
+  check(near(shot[0], [0, 255, 0], 2), `${name}: "Изчисли" face green ${shot[0]}`);
+  check(near(shot[1], [255, 0, 0], 2), `${name}: "Изчисти" face red ${shot[1]}`);
+  const matching = samples.filter(([x, y], i) => near(shot[i + 2], [...photo.subarray((y * 200 + x) * 3, (y * 200 + x) * 3 + 3)], 24)).length;
+  check(matching >= samples.length * 0.9, `${name}: start-up photo on the canvas (${matching}/${samples.length} samples)`);
+}
+
+// Taps arrive in whole css pixels, and Qt rounds them to the window's
+// pixels: at the phone's scale (0.74) a press may land one pixel (15 twips)
+// beside the aimed one; the mouse is exact.
+async function checkPoints(browser, page, place, name, slack) {
+  const close = (s) => Object.entries(pointFields).every(([f, v]) => Math.abs(Number(s.fields[f]) - v) <= slack);
+  const now = await stateWhen(page, close, `${name}: the four points' coordinates in their fields`);
+  const dots = await screenshotPixels(browser, page, place, `${name}-points.png`,
+    points.map(([x, y]) => [area[0] + x, area[1] + y]));
+  check(dots.every((c) => near(c, [220, 0, 0], 40)), `${name}: a red dot at every point ${JSON.stringify(dots)}`);
+  return now;
+}
+
+async function desktop(browser) {
+  const page = await open(browser, { width: 1024, height: 768, deviceScaleFactor: 1 }, "en-US");
+  await checkStart(browser, page, "desktop");
+  const place = await placeOf(page);
+  const click = (p) => page.mouse.click(...place.css(p));
+
+  // The task's example, typed.
+  const example = { Text2_0: "1", Text2_1: "15", Text2_2: "10", Text2_3: "15",
+    Text2_7: "5", Text2_8: "1", Text2_9: "5", Text2_10: "25" };
+  for (const [field, text] of Object.entries(example)) {
+    await click(inputAt[field]);
+    await page.keyboard.type(text);
+  }
+  await click(calculate);
+  const expected = ["0.0000", "9.0000", "-135.0000", "0.0000", "-24.0000", "0.0000", "120.0000",
+    "999.9999", "5.0000", "15.0000"];
+  const now = await stateWhen(page, (s) => s.fields.Text2_15 !== "", "desktop: Calculate filled the results");
+  check(resultFields.every((f, i) => now.fields[f] === expected[i]),
+    `desktop: task example results ${resultFields.map((f) => now.fields[f]).join(" ")}`);
+  await page.screenshot({ path: join(site, "desktop-example.png") });
+
+  // Keys alone: Tab to the canvas, Space blanks the photo at the cross-hair
+  // (the centre), Shift+Left five times and Space record a point 50 px left.
+  for (let i = 0; i < 40 && (await state(page)).focus !== "Picture1"; ++i) {
+    const before = (await state(page)).focus;
+    await page.keyboard.press("Tab");
+    await page.waitForFunction((b) => JSON.parse(document.getElementById("vertisel-state").textContent).focus !== b,
+      { timeout: 5000, polling: 20 }, before);
+  }
+  check((await state(page)).focus === "Picture1", "desktop: Tab reaches the canvas");
+  await page.keyboard.press("Space");
+  await page.keyboard.down("Shift");
+  for (let i = 0; i < 5; ++i) await page.keyboard.press("ArrowLeft");
+  await page.keyboard.up("Shift");
+  await page.keyboard.press("Space");
+  await stateWhen(page, (s) => s.fields.Text2_0 === "750" && s.fields.Text2_1 === "1470",
+    "desktop: keyboard point in X1, Y1");
+
+  // The mouse: Clear, four points, Calculate.
+  await click(clear);
+  await stateWhen(page, (s) => s.fields.Text2_0 === "", "desktop: Clear empties the fields");
+  for (const p of points) await click([area[0] + p[0], area[1] + p[1]]);
+  await checkPoints(browser, page, place, "desktop", 0);
+  await click(calculate);
+  await stateWhen(page, (s) => s.fields.Text2_14 === "1,500.0000" && s.fields.Text2_15 === "1,470.0000",
+    "desktop: clicked lines cross at 1,500.0000 1,470.0000");
+  await page.screenshot({ path: join(site, "desktop-clicked.png") });
+
+  // A result's tooltip explains it; wait until something is drawn below it.
+  const tipWatch = [[70, 282], [100, 282], [130, 282], [160, 282], [190, 282]];
+  const before = await screenshotPixels(browser, page, place, "desktop-tooltip.png", tipWatch);
+  await page.mouse.move(...place.css([60, 258]));
+  let changed = false;
+  for (const deadline = Date.now() + 5000; !changed && Date.now() < deadline;) {
+    const after = await screenshotPixels(browser, page, place, "desktop-tooltip.png", tipWatch);
+    changed = after.some((c, i) => !near(c, before[i], 0));
+  }
+  check(changed, "desktop: hovering the result X shows its tooltip");
+  await page.close();
+}
+
+async function phone(browser) {
+  const page = await open(browser,
+    { width: 360, height: 740, deviceScaleFactor: 3, isMobile: true, hasTouch: true }, "bg-BG");
+  await checkStart(browser, page, "phone");
+  const place = await placeOf(page);
+  const tap = (p) => page.touchscreen.tap(...place.css(p));
+  await tap([area[0] + 100, area[1] + 98]); // the first press blanks the photo
+  for (const p of points) await tap([area[0] + p[0], area[1] + p[1]]);
+  const tapped = await checkPoints(browser, page, place, "phone", 15);
+  await tap(calculate);
+  // Line 1 across, line 2 down: they cross at line 2's x and line 1's y,
+  // written the Bulgarian way (decimal comma; Qt groups from five digits on).
+  const [x, y] = [`${tapped.fields.Text2_7},0000`, `${tapped.fields.Text2_1},0000`];
+  await stateWhen(page, (s) => s.fields.Text2_14 === x && s.fields.Text2_15 === y,
+    `phone: tapped lines cross at ${x} ${y} (Bulgarian format)`);
+  await page.screenshot({ path: join(site, "phone-clicked.png") });
+  await page.close();
+}
+
+const server = await serve(site);
+const browser = await launchChromium();
+try {
+  await desktop(browser);
+  await phone(browser);
+} catch (error) {
+  check(false, `stopped: ${error.stack || error}`);
+} finally {
+  await browser.close();
+  server.close();
+}
+console.log(failures ? `${failures} checks failed` : "all browser checks passed");
+process.exit(failures ? 1 : 0);

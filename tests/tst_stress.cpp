@@ -178,6 +178,8 @@ void TestStress::randomEvents()
     } else {
         qInfo("resident memory cannot be read here: memory check skipped");
     }
+#else
+    Q_UNUSED(memoryAfterWarmUp);
 #endif
 }
 

@@ -1,9 +1,10 @@
 #include "app/vertisel.h"
 
-#include "app/accessibility.h"
-#include "app/announcer.h"
 #include "app/captioncolours.h"
-#include "app/fieldexplanations.h"
+#include "assistive/accessibility.h"
+#include "assistive/announcer.h"
+#include "assistive/fieldexplanations.h"
+#include "canvas/canvasunits.h"
 #include "canvas/drawingcanvas.h"
 #include "canvas/pointcapture.h"
 #include "content/taskcontent.h"
@@ -20,8 +21,8 @@
 
 namespace {
 
-constexpr int kClientWidth = 7305 / DrawingCanvas::kTwipsPerPixel;
-constexpr int kClientHeight = 6360 / DrawingCanvas::kTwipsPerPixel;
+constexpr int kClientWidth = 7305 / kTwipsPerPixel;
+constexpr int kClientHeight = 6360 / kTwipsPerPixel;
 const QColor kWindowColor(192, 192, 255);
 constexpr int kWindowPointSize = 12;
 
@@ -48,7 +49,18 @@ Vertisel::Vertisel(QWidget *parent)
     installAccessibility();
     m_controls = buildWindowControls(this);
     keepCaptionsReadable(m_controls, this);
-    m_explanations = new FieldExplanations(m_controls.text2, this);
+    describeCanvasWith(m_controls.picture1, [this] { return m_narration.text(); });
+    ExplainedFields explained;
+    for (int line = 0; line < kLineCount; ++line) {
+        for (int input = 0; input < kLineInputCount; ++input)
+            explained.inputs[line][input] = m_controls.text2[inputField(line, LineInput(input))];
+        for (int result = 0; result < kLineResultCount; ++result)
+            explained.results[line][result] =
+                m_controls.text2[resultField(line, LineResult(result))];
+    }
+    for (const auto coordinate : { CrossingCoordinate::X, CrossingCoordinate::Y })
+        explained.crossing[int(coordinate)] = m_controls.text2[crossingField(coordinate)];
+    m_explanations = new FieldExplanations(explained, this);
     m_announcer = new Announcer(this);
     m_controls.picture1->setBackgroundPicture(startupPhoto());
     m_controls.text1->setPlainText(taskText());
@@ -60,7 +72,7 @@ Vertisel::Vertisel(QWidget *parent)
             [this, index] { Command1_Click(index); });
     connect(m_controls.picture1, &DrawingCanvas::mouseDown, this, &Vertisel::Picture1_MouseDown);
     connect(m_controls.picture1, &DrawingCanvas::keyboardCursorMoved, this, [this](QPoint at) {
-        constexpr int k = DrawingCanvas::kTwipsPerPixel;
+        constexpr int k = kTwipsPerPixel;
         m_announcer->announceLatest(CanvasNarration::cursorText(
             CoordinateText(float(at.x() * k)), CoordinateText(float(at.y() * k))));
     });
@@ -99,7 +111,7 @@ bool Vertisel::event(QEvent *event)
 void Vertisel::Form_Load()
 {
     m_state.ClickCount = 0;
-    m_controls.picture1->SetPersistentDrawing(true);
+    m_controls.picture1->setPersistentDrawing(true);
 }
 
 void Vertisel::Command1_Click(qint16 Index)
@@ -117,7 +129,7 @@ void Vertisel::Command1_Click(qint16 Index)
 void Vertisel::Picture1_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, float X, float Y)
 {
     DrawingCanvas *canvas = m_controls.picture1;
-    const CaptureStep step = PointCaptureStep(m_state.ClickCount);
+    const CaptureStep step = pointCaptureStep(m_state.ClickCount);
     if (step.action == CaptureStep::Action::Blank) {
         canvas->BlankReset();
         m_narration.clear();
@@ -126,12 +138,12 @@ void Vertisel::Picture1_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, float 
     }
     canvas->SetPenWidth(kCaptureDotWidth);
     if (step.action == CaptureStep::Action::Record) {
-        writeField(step.xField, CoordinateText(X));
-        writeField(step.yField, CoordinateText(Y));
-        // x fields 0 and 2 belong to line 1, 7 and 9 to line 2.
-        const int line = step.xField < 7 ? 1 : 2;
-        const int point = step.xField == 0 || step.xField == 7 ? 1 : 2;
-        m_narration.addPoint(line, point, readField(step.xField), readField(step.yField));
+        const int xField = inputField(step.slot.line, step.slot.x());
+        const int yField = inputField(step.slot.line, step.slot.y());
+        writeField(xField, CoordinateText(X));
+        writeField(yField, CoordinateText(Y));
+        m_narration.addPoint(
+            step.slot.line + 1, step.slot.point + 1, readField(xField), readField(yField));
     } else {
         m_narration.addDot(CoordinateText(X), CoordinateText(Y));
     }

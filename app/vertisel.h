@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/canvasnarration.h"
 #include "app/taskstate.h"
 #include "app/windowcontrols.h"
+#include "assistive/canvasnarration.h"
 
 #include <QWidget>
 
@@ -20,8 +20,6 @@ public:
     explicit Vertisel(QWidget *parent = nullptr);
 
     const TaskState &taskState() const { return m_state; }
-    // What the canvas shows, in words, for its accessible description.
-    QString canvasDescription() const { return m_narration.text(); }
 
     // The commands bound to the buttons "Изчисли" (0) and "Изчисти" (1).
     void CalculateIntersection();

@@ -1,6 +1,7 @@
 #include "app/windowcontrols.h"
 
 #include "app/commandbutton.h"
+#include "canvas/canvasunits.h"
 #include "canvas/drawingcanvas.h"
 
 #include <QFont>
@@ -16,46 +17,40 @@
 
 namespace {
 
-// Positions are in twips, as designed; 15 twips are one logical pixel.
-struct Twips
-{
-    int left, top, width, height;
-    QRect toPixels() const
-    {
-        constexpr int k = DrawingCanvas::kTwipsPerPixel;
-        return QRect(left / k, top / k, width / k, height / k);
-    }
-};
-
 struct FieldPlacement
 {
-    int index;
+    int index; // in the field table
     int frame;
     const char16_t *caption;
     Twips label;
     Twips field;
 };
 
-// In creation order, frame by frame; fields 14 to 17 are not in reading order.
+using enum LineInput;
+using enum LineResult;
+
+// In creation order, frame by frame; each line's k comes after its C.
 constexpr FieldPlacement kFields[kFieldCount] = {
-    { 0, 0, u"X1:", { 120, 360, 375, 315 }, { 480, 360, 1455, 315 } },
-    { 1, 0, u"Y1:", { 2040, 360, 375, 315 }, { 2400, 360, 1455, 315 } },
-    { 2, 0, u"X2:", { 120, 720, 375, 315 }, { 480, 720, 1455, 315 } },
-    { 3, 0, u"Y2:", { 2040, 720, 375, 315 }, { 2400, 720, 1455, 315 } },
-    { 4, 0, u"A1:", { 120, 1080, 375, 315 }, { 480, 1080, 1455, 330 } },
-    { 5, 0, u"B1:", { 2040, 1080, 375, 315 }, { 2400, 1080, 1455, 330 } },
-    { 6, 0, u"C1:", { 120, 1440, 375, 315 }, { 480, 1440, 1455, 330 } },
-    { 16, 0, u"k1:", { 2040, 1440, 375, 315 }, { 2400, 1440, 1455, 330 } },
-    { 7, 1, u"X1:", { 120, 360, 375, 315 }, { 480, 360, 1455, 315 } },
-    { 8, 1, u"Y1:", { 2040, 360, 495, 315 }, { 2520, 360, 1335, 315 } },
-    { 9, 1, u"X2:", { 120, 720, 375, 315 }, { 480, 720, 1455, 315 } },
-    { 10, 1, u"Y2:", { 2040, 720, 495, 315 }, { 2520, 720, 1335, 315 } },
-    { 11, 1, u"A2:", { 120, 1080, 375, 315 }, { 480, 1080, 1455, 315 } },
-    { 12, 1, u"B2:", { 2040, 1080, 495, 315 }, { 2520, 1080, 1335, 315 } },
-    { 13, 1, u"C2:", { 120, 1440, 375, 315 }, { 480, 1440, 1455, 315 } },
-    { 17, 1, u"k2:", { 2040, 1440, 495, 315 }, { 2520, 1440, 1335, 315 } },
-    { 14, 2, u"X:", { 120, 240, 255, 315 }, { 360, 240, 1095, 315 } },
-    { 15, 2, u"Y:", { 1560, 240, 255, 315 }, { 1800, 240, 1095, 315 } },
+    { inputField(0, X1), 0, u"X1:", { 120, 360, 375, 315 }, { 480, 360, 1455, 315 } },
+    { inputField(0, Y1), 0, u"Y1:", { 2040, 360, 375, 315 }, { 2400, 360, 1455, 315 } },
+    { inputField(0, X2), 0, u"X2:", { 120, 720, 375, 315 }, { 480, 720, 1455, 315 } },
+    { inputField(0, Y2), 0, u"Y2:", { 2040, 720, 375, 315 }, { 2400, 720, 1455, 315 } },
+    { resultField(0, A), 0, u"A1:", { 120, 1080, 375, 315 }, { 480, 1080, 1455, 330 } },
+    { resultField(0, B), 0, u"B1:", { 2040, 1080, 375, 315 }, { 2400, 1080, 1455, 330 } },
+    { resultField(0, C), 0, u"C1:", { 120, 1440, 375, 315 }, { 480, 1440, 1455, 330 } },
+    { resultField(0, K), 0, u"k1:", { 2040, 1440, 375, 315 }, { 2400, 1440, 1455, 330 } },
+    { inputField(1, X1), 1, u"X1:", { 120, 360, 375, 315 }, { 480, 360, 1455, 315 } },
+    { inputField(1, Y1), 1, u"Y1:", { 2040, 360, 495, 315 }, { 2520, 360, 1335, 315 } },
+    { inputField(1, X2), 1, u"X2:", { 120, 720, 375, 315 }, { 480, 720, 1455, 315 } },
+    { inputField(1, Y2), 1, u"Y2:", { 2040, 720, 495, 315 }, { 2520, 720, 1335, 315 } },
+    { resultField(1, A), 1, u"A2:", { 120, 1080, 375, 315 }, { 480, 1080, 1455, 315 } },
+    { resultField(1, B), 1, u"B2:", { 2040, 1080, 495, 315 }, { 2520, 1080, 1335, 315 } },
+    { resultField(1, C), 1, u"C2:", { 120, 1440, 375, 315 }, { 480, 1440, 1455, 315 } },
+    { resultField(1, K), 1, u"k2:", { 2040, 1440, 495, 315 }, { 2520, 1440, 1335, 315 } },
+    { crossingField(CrossingCoordinate::X), 2, u"X:", { 120, 240, 255, 315 },
+        { 360, 240, 1095, 315 } },
+    { crossingField(CrossingCoordinate::Y), 2, u"Y:", { 1560, 240, 255, 315 },
+        { 1800, 240, 1095, 315 } },
 };
 
 struct FramePlacement
@@ -84,11 +79,6 @@ const QColor kCalculateColor(0, 255, 0);
 const QColor kClearColor(255, 0, 0);
 
 constexpr double kResultPointSize = 9.75;
-
-bool isResultField(int index)
-{
-    return !((index >= 0 && index <= 3) || (index >= 7 && index <= 10));
-}
 
 void setBackground(QWidget *widget, QPalette::ColorRole role, const QColor &color)
 {
@@ -191,7 +181,7 @@ WindowControls buildWindowControls(QWidget *window)
         auto *field = new QLineEdit(frame);
         field->setObjectName(QStringLiteral("Text2_%1").arg(f.index));
         field->setGeometry(f.field.toPixels());
-        if (isResultField(f.index)) {
+        if (!isInputField(f.index)) {
             field->setReadOnly(true);
             field->setFont(resultFont);
         }
@@ -217,10 +207,14 @@ WindowControls buildWindowControls(QWidget *window)
     c.picture2->setFocusPolicy(Qt::NoFocus);
     c.picture2->hide();
 
-    QWidget *const focusOrder[] = { c.text1, c.text2[0], c.text2[1], c.text2[2], c.text2[3],
-        c.text2[4], c.text2[5], c.text2[6], c.command1[0], c.command1[1], c.text2[16], c.text2[7],
-        c.text2[8], c.text2[9], c.text2[10], c.text2[11], c.text2[12], c.text2[13], c.text2[17],
-        c.picture1, c.text2[14], c.text2[15] };
+    const auto field = [&c](int index) { return c.text2[index]; };
+    QWidget *const focusOrder[] = { c.text1, field(inputField(0, X1)), field(inputField(0, Y1)),
+        field(inputField(0, X2)), field(inputField(0, Y2)), field(resultField(0, A)),
+        field(resultField(0, B)), field(resultField(0, C)), c.command1[0], c.command1[1],
+        field(resultField(0, K)), field(inputField(1, X1)), field(inputField(1, Y1)),
+        field(inputField(1, X2)), field(inputField(1, Y2)), field(resultField(1, A)),
+        field(resultField(1, B)), field(resultField(1, C)), field(resultField(1, K)), c.picture1,
+        field(crossingField(CrossingCoordinate::X)), field(crossingField(CrossingCoordinate::Y)) };
     for (std::size_t i = 1; i < std::size(focusOrder); ++i)
         QWidget::setTabOrder(focusOrder[i - 1], focusOrder[i]);
     return c;

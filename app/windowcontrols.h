@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/fieldtable.h"
+
 #include <array>
 
 class DrawingCanvas;
@@ -9,11 +11,6 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QWidget;
-
-// Indices into the field table that the commands address.
-inline constexpr int kFieldCount = 18;
-inline constexpr int kIntersectionXField = 14;
-inline constexpr int kIntersectionYField = 15;
 
 // Every control of the window, reached by array and index like the field
 // table Text2(0)..Text2(17) and its captions Label2(0)..Label2(17).

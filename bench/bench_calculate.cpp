@@ -1,5 +1,6 @@
 // Calculate on the real window against its floor, the twelve setText calls
 // that write the same result texts; and the parts on their own, for the record.
+#include "app/fieldtable.h"
 #include "app/vertisel.h"
 #include "canvas/drawingcanvas.h"
 #include "geometry/numberformat.h"
@@ -15,16 +16,23 @@
 
 namespace {
 
-const int kInputs[8] = { 0, 1, 2, 3, 7, 8, 9, 10 };
+constexpr auto kInputs = kInputFields;
 // Four-digit twips of two crossing lines, in two sets that the runs alternate
 // between, so that every run writes new texts as a user's next run would.
 const char *const kTypical[2][8] = {
     { "1245", "600", "2400", "1680", "300", "2100", "2700", "450" },
     { "1590", "345", "2820", "1935", "120", "2460", "2655", "1005" },
 };
-// Fields in the order Calculate writes them: the intersection fields are
-// emptied first and written last.
-const int kWritten[12] = { 4, 5, 6, 16, 11, 12, 13, 17, 14, 15, 14, 15 };
+// Fields in the order Calculate writes them: each line's results, then the
+// intersection fields, emptied first and written last.
+constexpr std::array<int, 12> kWritten = [] {
+    std::array<int, 12> written {};
+    for (std::size_t i = 0; i < kResultFields.size(); ++i)
+        written[i] = kResultFields[i];
+    written[10] = crossingField(CrossingCoordinate::X);
+    written[11] = crossingField(CrossingCoordinate::Y);
+    return written;
+}();
 
 QLineEdit *field(Vertisel &w, int i)
 {

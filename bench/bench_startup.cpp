@@ -1,8 +1,8 @@
 // Start-up of the real program: what main() does, ending after the first frame.
-#include "app/applicationinfo.h"
-#include "app/commandline.h"
-#include "app/platformchoice.h"
 #include "app/vertisel.h"
+#include "startup/applicationinfo.h"
+#include "startup/commandline.h"
+#include "startup/platformchoice.h"
 #include "startupexit.h"
 
 #include <QApplication>

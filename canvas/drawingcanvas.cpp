@@ -1,7 +1,7 @@
 #include "canvas/drawingcanvas.h"
 
+#include "canvas/canvasunits.h"
 #include "canvas/clipping.h"
-#include "geometry/numberformat.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -16,18 +16,17 @@ const QColor kBackground(255, 255, 255);
 // Red stands out both on the white area and on the blue and dark photo.
 const QColor kForeground(220, 0, 0);
 
-constexpr double kAreaRight = DrawingCanvas::kAreaWidth * DrawingCanvas::kTwipsPerPixel;
-constexpr double kAreaBottom = DrawingCanvas::kAreaHeight * DrawingCanvas::kTwipsPerPixel;
+constexpr double kAreaRight = DrawingCanvas::kAreaWidth * kTwipsPerPixel;
+constexpr double kAreaBottom = DrawingCanvas::kAreaHeight * kTwipsPerPixel;
 // Shapes are clipped a little outside the area so that wide pens and ring
 // outlines near the edges keep their visible part.
-constexpr double kClipMargin = 16 * DrawingCanvas::kTwipsPerPixel;
+constexpr double kClipMargin = 16 * kTwipsPerPixel;
 
 // Twips to logical pixels in the area, at the centre of the pixel a whole
 // twips position falls in. Narrowing to single precision happens here.
 QPointF toLogical(double x, double y)
 {
-    return QPointF(ToCanvas(x) / DrawingCanvas::kTwipsPerPixel + 0.5,
-        ToCanvas(y) / DrawingCanvas::kTwipsPerPixel + 0.5);
+    return QPointF(ToCanvas(x) / kTwipsPerPixel + 0.5, ToCanvas(y) / kTwipsPerPixel + 0.5);
 }
 
 bool insideClip(double x, double y)
@@ -63,7 +62,7 @@ QColor DrawingCanvas::foregroundColor() const
     return kForeground;
 }
 
-void DrawingCanvas::SetPersistentDrawing(bool on)
+void DrawingCanvas::setPersistentDrawing(bool on)
 {
     m_persistent = on;
 }

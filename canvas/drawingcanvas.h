@@ -15,7 +15,6 @@ class DrawingCanvas : public QFrame
     Q_OBJECT
 
 public:
-    static constexpr int kTwipsPerPixel = 15;
     static constexpr int kAreaWidth = 200; // logical pixels
     static constexpr int kAreaHeight = 196;
     static constexpr int kBorder = 2;
@@ -31,7 +30,7 @@ public:
     QColor foregroundColor() const;
 
     // With persistent drawing off, drawings last only until the next repaint.
-    void SetPersistentDrawing(bool on);
+    void setPersistentDrawing(bool on);
     // Removes the picture and every drawing: a plain area in the background colour.
     void BlankReset();
     // Removes every drawing, keeping the picture.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "geometry/task.h"
+
 #include <QtGlobal>
 
 // What one press on the canvas does. ClickCount (0 after start, 1 after Clear)
@@ -9,9 +11,8 @@ struct CaptureStep
 {
     enum class Action { Blank, Record, DotOnly };
     Action action = Action::Blank;
-    // For Record: the field indices that take the press's x and y.
-    int xField = -1;
-    int yField = -1;
+    // For Record: the point that takes the press's x and y.
+    PointSlot slot;
 };
 
 // The width of the dot a recording press leaves, in pixels.
@@ -20,4 +21,4 @@ inline constexpr int kCaptureDotWidth = 5;
 // Decides the step for the current ClickCount and raises ClickCount by one.
 // The count stops at its 16-bit maximum instead of wrapping around, so every
 // later press keeps blanking the canvas.
-CaptureStep PointCaptureStep(qint16 &ClickCount);
+CaptureStep pointCaptureStep(qint16 &ClickCount);

@@ -8,7 +8,7 @@ if(UNIX AND NOT APPLE AND NOT EMSCRIPTEN)
     # need optimization and stay out of the sanitizer and coverage builds); Qt
     # comes from the system, so the installed program needs no RUNPATH.
     if(NOT VERTISEL_SANITIZE AND NOT VERTISEL_COVERAGE AND NOT VERTISEL_BUILD_FUZZ)
-        foreach(target vertisel vertisel_app geometry)
+        foreach(target vertisel startup app assistive content canvas geometry)
             target_compile_options(${target} PRIVATE -fstack-protector-strong
                 $<$<NOT:$<CONFIG:Debug>>:-D_FORTIFY_SOURCE=2>)
         endforeach()

@@ -17,7 +17,7 @@ endif()
 get_filename_component(web_font_dir "${VERTISEL_WEB_FONT}" DIRECTORY)
 qt_add_resources(vertisel "webfont" PREFIX "/fonts" BASE "${web_font_dir}"
     OPTIONS -no-compress FILES "${VERTISEL_WEB_FONT}")
-target_sources(vertisel PRIVATE app/webpage.cpp app/webpage.h)
+target_sources(vertisel PRIVATE startup/webpage.cpp startup/webpage.h)
 
 # PAGE.html loads PROGRAM.js and PROGRAM.wasm through Qt's loader, and
 # sets the scale in the program's environment (ENV) before it starts.

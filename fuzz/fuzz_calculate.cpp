@@ -10,6 +10,7 @@
 // ends with "Изчисти", so that every input starts from the same window and
 // the leak check between inputs sees what an input keeps, not what the next
 // one replaces.
+#include "app/fieldtable.h"
 #include "app/vertisel.h"
 #include "geometry/exactline.h"
 #include "geometry/lineequation.h"
@@ -28,14 +29,15 @@
 
 namespace {
 
-const int kInputs[8] = { 0, 1, 2, 3, 7, 8, 9, 10 };
-const int kResults[8] = { 4, 5, 6, 16, 11, 12, 13, 17 };
+constexpr auto kInputs = kInputFields;
+constexpr int kXt = crossingField(CrossingCoordinate::X);
+constexpr int kYt = crossingField(CrossingCoordinate::Y);
 
 struct Harness
 {
     std::unique_ptr<QApplication> app;
     std::unique_ptr<Vertisel> window;
-    QLineEdit *fields[18] {};
+    QLineEdit *fields[kFieldCount] {};
     QPushButton *calculate = nullptr;
     QPushButton *clear = nullptr;
 };
@@ -51,7 +53,7 @@ Harness &harness()
         made.app = std::make_unique<QApplication>(argc, argv);
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         made.window = std::make_unique<Vertisel>();
-        for (int i = 0; i < 18; ++i)
+        for (int i = 0; i < kFieldCount; ++i)
             made.fields[i] = made.window->findChild<QLineEdit *>(QStringLiteral("Text2_%1").arg(i));
         made.calculate = made.window->findChild<QPushButton *>(QStringLiteral("Command1_0"));
         made.clear = made.window->findChild<QPushButton *>(QStringLiteral("Command1_1"));
@@ -117,36 +119,35 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         h.fields[kInputs[i]]->setText(texts[i]);
     h.calculate->click();
 
-    double values[8];
-    const LineEquation first = LineThrough(
+    const LineEquation first = lineThrough(
         ReadNumber(texts[0]), ReadNumber(texts[1]), ReadNumber(texts[2]), ReadNumber(texts[3]));
-    const LineEquation second = LineThrough(
+    const LineEquation second = lineThrough(
         ReadNumber(texts[4]), ReadNumber(texts[5]), ReadNumber(texts[6]), ReadNumber(texts[7]));
     const LineEquation *lines[2] = { &first, &second };
-    for (int l = 0; l < 2; ++l) {
-        values[4 * l] = lines[l]->A;
-        values[4 * l + 1] = lines[l]->B;
-        values[4 * l + 2] = lines[l]->C;
-        values[4 * l + 3] = lines[l]->k;
+    for (int l = 0; l < kLineCount; ++l) {
+        const double values[kLineResultCount] = { lines[l]->A, lines[l]->B, lines[l]->C,
+            lines[l]->k };
+        for (int r = 0; r < kLineResultCount; ++r) {
+            const int field = resultField(l, LineResult(r));
+            checkShown(field, h.fields[field]->text(), values[r]);
+        }
     }
-    for (int i = 0; i < 8; ++i)
-        checkShown(kResults[i], h.fields[kResults[i]]->text(), values[i]);
 
-    const QString x = h.fields[14]->text();
-    const QString y = h.fields[15]->text();
+    const QString x = h.fields[kXt]->text();
+    const QString y = h.fields[kYt]->text();
     if (x.isEmpty() != y.isEmpty())
-        fail("only one coordinate shown", 14, x + u'|' + y, 0);
+        fail("only one coordinate shown", kXt, x + u'|' + y, 0);
     std::array<QString, 8> inputTexts;
     std::copy(std::begin(texts), std::end(texts), inputTexts.begin());
-    const auto crossing = CrossingOf(inputTexts, first, second);
+    const auto crossing = crossingOf(inputTexts, first, second);
     const bool shouldShow = crossing.has_value();
     const double xt = crossing ? crossing->x : 0.0;
     const double yt = crossing ? crossing->y : 0.0;
     if (x.isEmpty() == shouldShow)
-        fail(shouldShow ? "crossing not shown" : "crossing shown without one", 14, x, xt);
+        fail(shouldShow ? "crossing not shown" : "crossing shown without one", kXt, x, xt);
     if (shouldShow) {
-        checkShown(14, x, xt);
-        checkShown(15, y, yt);
+        checkShown(kXt, x, xt);
+        checkShown(kYt, y, yt);
     }
 
     h.clear->click();

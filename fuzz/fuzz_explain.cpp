@@ -17,15 +17,12 @@
 
 namespace {
 
-// Field indices in the order Calculate writes them: A1 B1 C1 k1 A2 B2 C2 k2.
-const int kResults[8] = { 4, 5, 6, 16, 11, 12, 13, 17 };
-
-void check(int field, const QString &explained, const QString &shown)
+void check(const char *what, const QString &explained, const QString &shown)
 {
     if (shown.isEmpty() ? explained.endsWith(QStringLiteral("полето остава празно"))
                         : explained.endsWith(QString(shown).replace(u'-', u'\u2212')))
         return;
-    std::fprintf(stderr, "field %d shows \"%s\", explained as \"%s\"\n", field, qPrintable(shown),
+    std::fprintf(stderr, "%s shows \"%s\", explained as \"%s\"\n", what, qPrintable(shown),
         qPrintable(explained));
     std::abort();
 }
@@ -51,18 +48,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     for (int i = 0; i < 8; ++i)
         read.numbers[i] = ReadNumber(read.texts[i]);
-    const auto explained = ExplainFields(read);
+    const CalculationExplanation explained = explainCalculation(read);
 
     LineEquation lines[2];
     for (int l = 0; l < 2; ++l) {
         const double *p = &read.numbers[4 * l];
-        lines[l] = LineThrough(p[0], p[1], p[2], p[3]);
+        lines[l] = lineThrough(p[0], p[1], p[2], p[3]);
         const double values[4] = { lines[l].A, lines[l].B, lines[l].C, lines[l].k };
-        for (int r = 0; r < 4; ++r)
-            check(kResults[4 * l + r], explained[kResults[4 * l + r]], FormatResult(values[r]));
+        for (int r = 0; r < kLineResultCount; ++r)
+            check("a result", explained.lines[l].results[r], FormatResult(values[r]));
     }
-    const auto crossing = CrossingOf(read.texts, lines[0], lines[1]);
-    check(14, explained[14], crossing ? FormatResult(crossing->x) : QString());
-    check(15, explained[15], crossing ? FormatResult(crossing->y) : QString());
+    const auto crossing = crossingOf(read.texts, lines[0], lines[1]);
+    check("Xt", explained.of(CrossingCoordinate::X),
+        crossing ? FormatResult(crossing->x) : QString());
+    check("Yt", explained.of(CrossingCoordinate::Y),
+        crossing ? FormatResult(crossing->y) : QString());
     return 0;
 }

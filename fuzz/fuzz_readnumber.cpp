@@ -52,12 +52,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const double value = ReadNumber(QString::fromUtf8(bytes.data(), qsizetype(bytes.size())));
     if (std::isnan(value))
         fail("NaN", bytes, value);
-    const auto exact = ReadExactNumber(QString::fromUtf8(bytes.data(), qsizetype(bytes.size())));
+    const auto exact = readExactNumber(QString::fromUtf8(bytes.data(), qsizetype(bytes.size())));
     if (exact.has_value() == std::isinf(value))
         fail("exact reading present only for an infinity", bytes, value);
     // Below 1e-400 the exact reading is 0, where a double may hold 1e-320; a
     // long &H or &O integer is summed in doubles, rounded at every digit.
-    const double rounded = exact ? ToDouble(*exact) : value;
+    const double rounded = exact ? toDouble(*exact) : value;
     const double slack =
         bytes.find('&') == std::string::npos ? 0.0 : std::ldexp(std::abs(value), -48);
     if (std::abs(rounded - value) > slack && std::abs(value) > 1e-300)

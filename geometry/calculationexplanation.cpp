@@ -10,18 +10,6 @@
 
 namespace {
 
-// Field indices of one line's inputs and results, as in the field table.
-struct LineFields
-{
-    int x1, y1, x2, y2;
-    int A, B, C, k;
-};
-
-constexpr LineFields kLineFields[2] = { { 0, 1, 2, 3, 4, 5, 6, 16 },
-    { 7, 8, 9, 10, 11, 12, 13, 17 } };
-constexpr int kXtField = 14;
-constexpr int kYtField = 15;
-
 // A quoted field text longer than this is cut short: a field takes 32767
 // characters, a tooltip should not.
 constexpr qsizetype kQuotedLength = 24;
@@ -46,7 +34,7 @@ QString number(double value)
         return QStringLiteral("неопределено");
     if (std::isinf(value))
         return value > 0 ? QStringLiteral("∞") : QStringLiteral("−∞");
-    return withMinusSign(NumberText(value));
+    return withMinusSign(numberText(value));
 }
 
 // A number of an explanation: the double that the formulas compute and,
@@ -87,7 +75,7 @@ QString number(const Value &value)
 {
     if (!value.exact)
         return number(value.approx);
-    if (const auto text = ExactText(*value.exact))
+    if (const auto text = exactText(*value.exact))
         return *text;
     return QStringLiteral("≈") + number(value.approx); // a wall of digits
 }
@@ -110,7 +98,7 @@ QString outcome(double shown, const std::optional<ExactNumber> &exact = std::nul
             .arg(number(shown));
     const QString field = withMinusSign(FormatResult(shown));
     if (exact && boost::multiprecision::denominator(*exact) != 1)
-        if (const auto fraction = FractionText(*exact))
+        if (const auto fraction = fractionText(*exact))
             return QStringLiteral(" = %1 ≈ %2").arg(*fraction, field);
     return QStringLiteral(" = ") + field;
 }
@@ -153,12 +141,11 @@ const QString kXtFormula = QStringLiteral("Xt = (−C1·B2 + C2·B1) / (A1·B2 �
 const QString kYtFormula = QStringLiteral("Yt = (−A1·C2 + A2·C1) / (A1·B2 − A2·B1)");
 const QString kFieldEmpty = QStringLiteral("; полето остава празно");
 
-void explainFormulas(std::array<QString, 18> &out, const LineFields &f, const QString &n)
+void explainFormulas(CalculationExplanation::Line &out, const QString &n)
 {
-    out[f.A] = QStringLiteral("A%1 = y1 − y2").arg(n);
-    out[f.B] = QStringLiteral("B%1 = x2 − x1").arg(n);
-    out[f.C] = QStringLiteral("C%1 = x1·y2 − x2·y1").arg(n);
-    out[f.k] = QStringLiteral("k%1 = (y2 − y1) / (x2 − x1)").arg(n);
+    out.results = { QStringLiteral("A%1 = y1 − y2").arg(n), QStringLiteral("B%1 = x2 − x1").arg(n),
+        QStringLiteral("C%1 = x1·y2 − x2·y1").arg(n),
+        QStringLiteral("k%1 = (y2 − y1) / (x2 − x1)").arg(n) };
 }
 
 // The line's equations from the numbers as typed, as the first lines of its
@@ -181,33 +168,37 @@ LineForms formsOf(const std::optional<ExactLine> &line, const QString &n)
             QStringLiteral("Права %1: двете точки съвпадат и не определят права\n").arg(n);
         return forms;
     }
-    if (const auto equation = GeneralEquationText(A, B, C))
+    if (const auto equation = generalEquationText(A, B, C))
         forms.general = QStringLiteral("Права %1: %2\n").arg(n, *equation);
     if (B == 0) {
-        if (const auto x = ExactText(-C / A))
+        if (const auto x = exactText(-C / A))
             forms.slope = QStringLiteral("x = %1: няма ъглов коефициент\n").arg(*x);
         return forms;
     }
     const ExactNumber k = -A / B, b = -C / B;
-    const auto equation = SlopeInterceptText(k, b);
-    const auto intercept = ExactText(b);
+    const auto equation = slopeInterceptText(k, b);
+    const auto intercept = exactText(b);
     if (equation && intercept)
         forms.slope = QStringLiteral("%1, b = %2\n").arg(*equation, *intercept);
     return forms;
 }
 
 // The numbers are those Calculate read, and every intermediate value is
-// computed as LineThrough computes it; beside it, the exact value.
-void explainLine(std::array<QString, 18> &out, const LineFields &f, const Value *point,
-    const LineEquation &line, const LineForms &forms)
+// computed as lineThrough computes it; beside it, the exact value.
+void explainLine(CalculationExplanation::Line &out, const Value *point, const LineEquation &line,
+    const LineForms &forms)
 {
+    QString &textA = out.results[int(LineResult::A)];
+    QString &textB = out.results[int(LineResult::B)];
+    QString &textC = out.results[int(LineResult::C)];
+    QString &textK = out.results[int(LineResult::K)];
     const Value &x1 = point[0], &y1 = point[1], &x2 = point[2], &y2 = point[3];
     const Value A = y1 - y2, B = x2 - x1, C = x1 * y2 - x2 * y1;
-    out[f.A] = forms.general + out[f.A] + QStringLiteral(" = %1 − %2").arg(number(y1), operand(y2))
+    textA = forms.general + textA + QStringLiteral(" = %1 − %2").arg(number(y1), operand(y2))
         + outcome(line.A, A.exact);
-    out[f.B] = forms.general + out[f.B] + QStringLiteral(" = %1 − %2").arg(number(x2), operand(x1))
+    textB = forms.general + textB + QStringLiteral(" = %1 − %2").arg(number(x2), operand(x1))
         + outcome(line.B, B.exact);
-    out[f.C] = forms.general + out[f.C]
+    textC = forms.general + textC
         + QStringLiteral(" = %1·%2 − %3·%4 = %5 − %6")
               .arg(number(x1), operand(y2), operand(x2), operand(y1), number(x1 * y2),
                   operand(x2 * y1))
@@ -220,21 +211,21 @@ void explainLine(std::array<QString, 18> &out, const LineFields &f, const Value 
             k = *rise.exact / *B.exact;
         // "−11 / 3" and its fraction "−11/3" say the same: the fraction alone.
         QString quotient = QStringLiteral(" = %1 / %2").arg(number(rise), operand(B));
-        const auto fraction = k ? FractionText(*k) : std::nullopt;
+        const auto fraction = k ? fractionText(*k) : std::nullopt;
         QString compact = quotient;
         compact.remove(u' ').remove(u'(').remove(u')');
         if (fraction && compact == u'=' + *fraction)
             quotient.clear();
-        out[f.k] = forms.slope + out[f.k]
+        textK = forms.slope + textK
             + QStringLiteral(" = (%1 − %2) / (%3 − %4)")
                   .arg(number(y2), operand(y1), number(x2), operand(x1))
             + quotient + outcome(line.k, k);
     } else if (line.A == 0.0)
-        out[f.k] += QStringLiteral("\nx1 = x2 = %1 и y1 = y2 = %2: двете точки съвпадат и не "
-                                   "определят права; показва се %3")
-                        .arg(number(x1), number(y1), slope);
+        textK += QStringLiteral("\nx1 = x2 = %1 и y1 = y2 = %2: двете точки съвпадат и не "
+                                "определят права; показва се %3")
+                     .arg(number(x1), number(y1), slope);
     else
-        out[f.k] = forms.slope + out[f.k]
+        textK = forms.slope + textK
             + QStringLiteral(
                 "\nx1 = x2 = %1: правата е вертикална, няма ъглов коефициент; показва се %2")
                   .arg(number(x1), slope);
@@ -257,9 +248,9 @@ std::optional<SlopeForm> slopeFormOf(const ExactLine &line)
 // "= 2" or, where the exact value would be a wall of digits, "≈ 2".
 QString equalsValue(const ExactNumber &value)
 {
-    if (const auto text = ExactText(value))
+    if (const auto text = exactText(value))
         return QStringLiteral("= ") + *text;
-    return QStringLiteral("≈ ") + withMinusSign(NumberText(ToDouble(value)));
+    return QStringLiteral("≈ ") + withMinusSign(numberText(toDouble(value)));
 }
 
 // How the lines lie, in the task text's words: crossing when k1 ≠ k2, one
@@ -363,9 +354,9 @@ LineValues valuesOf(const LineEquation &line, const std::optional<ExactLine> &ex
     return { { line.A, exact->A }, { line.B, exact->B }, { line.C, exact->C } };
 }
 
-// Cramer's rule with the numbers IntersectionOf works with, product by
+// Cramer's rule with the numbers intersectionOf works with, product by
 // product; with every input finite, the exact numbers decide and give the point.
-void explainCrossing(std::array<QString, 18> &out, const LineEquation &first,
+void explainCrossing(std::array<QString, 2> &out, const LineEquation &first,
     const LineEquation &second, const std::optional<std::array<ExactLine, 2>> &exact)
 {
     const LineValues one = valuesOf(first, exact ? std::optional((*exact)[0]) : std::nullopt);
@@ -376,21 +367,21 @@ void explainCrossing(std::array<QString, 18> &out, const LineEquation &first,
     std::optional<RelativePosition> position;
     QString heading;
     if (exact) {
-        position = PositionOf((*exact)[0], (*exact)[1]);
+        position = positionOf((*exact)[0], (*exact)[1]);
         heading = positionLine((*exact)[0], (*exact)[1], *position);
     }
     const QString denominator = heading
         + QStringLiteral("A1·B2 − A2·B1 = %1·%2 − %3·%4 = %5 − %6 = %7\n")
               .arg(number(one.A), operand(two.B), operand(two.A), operand(one.B), number(p),
                   operand(q), number(d));
-    out[kXtField] = denominator + kXtFormula;
-    out[kYtField] = denominator + kYtFormula;
+    out[int(CrossingCoordinate::X)] = denominator + kXtFormula;
+    out[int(CrossingCoordinate::Y)] = denominator + kYtFormula;
     const bool crosses =
-        position ? *position == RelativePosition::Crossing : LinesIntersect(first, second);
+        position ? *position == RelativePosition::Crossing : linesIntersect(first, second);
     if (!crosses) {
         const QString reason = u'\n' + noCrossingReason(first, second, position);
-        out[kXtField] += reason;
-        out[kYtField] += reason;
+        out[int(CrossingCoordinate::X)] += reason;
+        out[int(CrossingCoordinate::Y)] += reason;
         return;
     }
     const Value xp = two.B * -one.C;
@@ -399,21 +390,21 @@ void explainCrossing(std::array<QString, 18> &out, const LineEquation &first,
     const Value yq = one.C * two.A;
     Value x, y;
     if (exact) {
-        const ExactPoint point = ExactCrossingOf((*exact)[0], (*exact)[1]);
-        x = { ToDouble(point.x), point.x };
-        y = { ToDouble(point.y), point.y };
+        const ExactPoint point = exactCrossingOf((*exact)[0], (*exact)[1]);
+        x = { toDouble(point.x), point.x };
+        y = { toDouble(point.y), point.y };
     } else {
-        const auto point = IntersectionOf(first, second);
+        const auto point = intersectionOf(first, second);
         x.approx = point ? point->x : (xp.approx + xq.approx) / d.approx;
         y.approx = point ? point->y : (yp.approx + yq.approx) / d.approx;
     }
-    out[kXtField] += QStringLiteral(" = (−%1·%2 + %3·%4) / %5 = (%6 + %7) / %5")
-                         .arg(operand(one.C), operand(two.B), operand(two.C), operand(one.B),
-                             operand(d), number(xp), operand(xq))
+    out[int(CrossingCoordinate::X)] += QStringLiteral(" = (−%1·%2 + %3·%4) / %5 = (%6 + %7) / %5")
+                                           .arg(operand(one.C), operand(two.B), operand(two.C),
+                                               operand(one.B), operand(d), number(xp), operand(xq))
         + coordinateOutcome(x, y.approx, "Yt");
-    out[kYtField] += QStringLiteral(" = (−%1·%2 + %3·%4) / %5 = (%6 + %7) / %5")
-                         .arg(operand(one.A), operand(two.C), operand(two.A), operand(one.C),
-                             operand(d), number(yp), operand(yq))
+    out[int(CrossingCoordinate::Y)] += QStringLiteral(" = (−%1·%2 + %3·%4) / %5 = (%6 + %7) / %5")
+                                           .arg(operand(one.A), operand(two.C), operand(two.A),
+                                               operand(one.C), operand(d), number(yp), operand(yq))
         + coordinateOutcome(y, x.approx, "Xt");
 }
 
@@ -422,44 +413,40 @@ void explainCrossing(std::array<QString, 18> &out, const LineEquation &first,
 // Every text begins with fixed wording, a name or a formula, and a field's own
 // text comes only on a later line: a tooltip whose first line looks like
 // markup is shown as rich text.
-std::array<QString, 18> ExplainFields(const std::optional<CalculationInputs> &inputs)
+CalculationExplanation explainCalculation(const std::optional<CalculationInputs> &inputs)
 {
-    std::array<QString, 18> out;
-    for (int i = 0; i < 2; ++i) {
-        const LineFields &f = kLineFields[i];
+    CalculationExplanation out;
+    for (int i = 0; i < kLineCount; ++i) {
         const QString n = QString::number(i + 1);
-        const int inputFields[4] = { f.x1, f.y1, f.x2, f.y2 };
-        for (int s = 0; s < 4; ++s)
-            out[inputFields[s]] = QString::fromUtf16(kInputNames[s]).arg(n);
-        explainFormulas(out, f, n);
+        for (int s = 0; s < kLineInputCount; ++s)
+            out.lines[i].inputs[s] = QString::fromUtf16(kInputNames[s]).arg(n);
+        explainFormulas(out.lines[i], n);
     }
-    out[kXtField] = kXtFormula;
-    out[kYtField] = kYtFormula;
+    out.crossing = { kXtFormula, kYtFormula };
     if (!inputs)
         return out;
 
-    const auto exactInputs = ReadExactInputs(inputs->texts);
+    const auto exactInputs = readExactInputs(inputs->texts);
     LineEquation lines[2];
     std::optional<std::array<ExactLine, 2>> exactLines;
     if (exactInputs)
         exactLines.emplace();
-    for (int i = 0; i < 2; ++i) {
-        const LineFields &f = kLineFields[i];
-        const int inputFields[4] = { f.x1, f.y1, f.x2, f.y2 };
-        Value point[4];
-        for (int s = 0; s < 4; ++s) {
-            point[s].approx = inputs->numbers[4 * i + s];
+    for (int i = 0; i < kLineCount; ++i) {
+        Value point[kLineInputCount];
+        for (int s = 0; s < kLineInputCount; ++s) {
+            const int at = inputPosition(i, LineInput(s));
+            point[s].approx = inputs->numbers[at];
             if (exactInputs)
-                point[s].exact = (*exactInputs)[4 * i + s];
-            out[inputFields[s]] += u'\n' + reading(inputs->texts[4 * i + s], point[s].approx);
+                point[s].exact = (*exactInputs)[at];
+            out.lines[i].inputs[s] += u'\n' + reading(inputs->texts[at], point[s].approx);
         }
-        lines[i] = LineThrough(point[0].approx, point[1].approx, point[2].approx, point[3].approx);
+        lines[i] = lineThrough(point[0].approx, point[1].approx, point[2].approx, point[3].approx);
         std::optional<ExactLine> exact;
         if (exactInputs)
-            exact = (*exactLines)[i] = ExactLineThrough(
+            exact = (*exactLines)[i] = exactLineThrough(
                 { *point[0].exact, *point[1].exact }, { *point[2].exact, *point[3].exact });
-        explainLine(out, f, point, lines[i], formsOf(exact, QString::number(i + 1)));
+        explainLine(out.lines[i], point, lines[i], formsOf(exact, QString::number(i + 1)));
     }
-    explainCrossing(out, lines[0], lines[1], exactLines);
+    explainCrossing(out.crossing, lines[0], lines[1], exactLines);
     return out;
 }

@@ -6,12 +6,12 @@
 #include <cmath>
 #include <limits>
 
-ExactLine ExactLineThrough(const ExactPoint &first, const ExactPoint &second)
+ExactLine exactLineThrough(const ExactPoint &first, const ExactPoint &second)
 {
     return { first.y - second.y, second.x - first.x, first.x * second.y - second.x * first.y };
 }
 
-RelativePosition PositionOf(const ExactLine &first, const ExactLine &second)
+RelativePosition positionOf(const ExactLine &first, const ExactLine &second)
 {
     if ((first.A == 0 && first.B == 0) || (second.A == 0 && second.B == 0))
         return RelativePosition::NoLine;
@@ -23,18 +23,18 @@ RelativePosition PositionOf(const ExactLine &first, const ExactLine &second)
     return RelativePosition::Parallel;
 }
 
-ExactPoint ExactCrossingOf(const ExactLine &first, const ExactLine &second)
+ExactPoint exactCrossingOf(const ExactLine &first, const ExactLine &second)
 {
     const ExactNumber d = first.A * second.B - second.A * first.B;
     return { (-first.C * second.B + second.C * first.B) / d,
         (-first.A * second.C + second.A * first.C) / d };
 }
 
-std::optional<std::array<ExactNumber, 8>> ReadExactInputs(const std::array<QString, 8> &texts)
+std::optional<std::array<ExactNumber, 8>> readExactInputs(const std::array<QString, 8> &texts)
 {
     std::array<ExactNumber, 8> values;
     for (std::size_t i = 0; i < texts.size(); ++i) {
-        auto value = ReadExactNumber(texts[i]);
+        auto value = readExactNumber(texts[i]);
         if (!value)
             return std::nullopt;
         values[i] = std::move(*value);
@@ -42,7 +42,7 @@ std::optional<std::array<ExactNumber, 8>> ReadExactInputs(const std::array<QStri
     return values;
 }
 
-double ToDouble(const ExactNumber &value)
+double toDouble(const ExactNumber &value)
 {
     // Compared first: the conversion of a quotient past the double range is
     // not promised to saturate.
@@ -54,24 +54,24 @@ double ToDouble(const ExactNumber &value)
     return value.convert_to<double>();
 }
 
-std::optional<PlanePoint> CrossingOf(
+std::optional<PlanePoint> crossingOf(
     const std::array<QString, 8> &texts, const LineEquation &first, const LineEquation &second)
 {
     // Small whole numbers, like every clicked point, keep the double formulas
     // exact up to their last division, which rounds once: the same point.
     if (std::all_of(texts.cbegin(), texts.cend(),
-            [](const QString &text) { return ScanLeadingNumber(text).isSmallInteger(); }))
-        return IntersectionOf(first, second);
-    const auto exact = ReadExactInputs(texts);
+            [](const QString &text) { return scanLeadingNumber(text).isSmallInteger(); }))
+        return intersectionOf(first, second);
+    const auto exact = readExactInputs(texts);
     if (!exact)
-        return IntersectionOf(first, second);
+        return intersectionOf(first, second);
     const auto &v = *exact;
-    const ExactLine one = ExactLineThrough({ v[0], v[1] }, { v[2], v[3] });
-    const ExactLine two = ExactLineThrough({ v[4], v[5] }, { v[6], v[7] });
-    if (PositionOf(one, two) != RelativePosition::Crossing)
+    const ExactLine one = exactLineThrough({ v[0], v[1] }, { v[2], v[3] });
+    const ExactLine two = exactLineThrough({ v[4], v[5] }, { v[6], v[7] });
+    if (positionOf(one, two) != RelativePosition::Crossing)
         return std::nullopt;
-    const ExactPoint point = ExactCrossingOf(one, two);
-    const PlanePoint rounded { ToDouble(point.x), ToDouble(point.y) };
+    const ExactPoint point = exactCrossingOf(one, two);
+    const PlanePoint rounded { toDouble(point.x), toDouble(point.y) };
     if (!std::isfinite(rounded.x) || !std::isfinite(rounded.y))
         return std::nullopt;
     return rounded;

@@ -74,12 +74,12 @@ ExactNumber decimalValue(const std::string &spelling)
 
 } // namespace
 
-std::optional<ExactNumber> ReadExactNumber(QStringView text)
+std::optional<ExactNumber> readExactNumber(QStringView text)
 {
     // Checked first: past the double range the digits may be many thousands.
     if (!std::isfinite(ReadNumber(text)))
         return std::nullopt;
-    const LeadingNumber number = ScanLeadingNumber(text);
+    const LeadingNumber number = scanLeadingNumber(text);
     if (number.radix != 10)
         return ExactNumber(radixInteger(number.spelling, number.radix));
     if (number.spelling.empty())

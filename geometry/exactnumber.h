@@ -13,4 +13,4 @@ using ExactNumber = boost::multiprecision::cpp_rational;
 // (see ReadNumber): the decimal as typed, not its nearest double, and the
 // integer after "&H" or "&O". Nothing where ReadNumber gives an infinity; a
 // decimal too small for any double (below 1e-400) is 0, as ReadNumber reads it.
-std::optional<ExactNumber> ReadExactNumber(QStringView text);
+std::optional<ExactNumber> readExactNumber(QStringView text);

@@ -59,7 +59,7 @@ bool isShortDecimal(const ExactNumber &value)
 // A term's coefficient without its sign, or nothing when it is too long.
 std::optional<QString> magnitudeText(const ExactNumber &value)
 {
-    return ExactText(abs(value));
+    return exactText(abs(value));
 }
 
 // Terms joined as a student writes them; nothing when all are zero or one
@@ -91,7 +91,7 @@ std::optional<QString> sumText(std::span<const std::pair<ExactNumber, const char
 
 } // namespace
 
-std::optional<QString> FractionText(const ExactNumber &value)
+std::optional<QString> fractionText(const ExactNumber &value)
 {
     const cpp_int numerator = abs(boost::multiprecision::numerator(value));
     const cpp_int denominator = boost::multiprecision::denominator(value);
@@ -103,14 +103,14 @@ std::optional<QString> FractionText(const ExactNumber &value)
     return denominator == 1 ? sign + top : sign + top + u'/' + bottom;
 }
 
-std::optional<QString> ExactText(const ExactNumber &value)
+std::optional<QString> exactText(const ExactNumber &value)
 {
     if (isShortDecimal(value))
-        return withMinusSign(NumberText(ToDouble(value)));
-    return FractionText(value);
+        return withMinusSign(numberText(toDouble(value)));
+    return fractionText(value);
 }
 
-std::optional<QString> GeneralEquationText(
+std::optional<QString> generalEquationText(
     const ExactNumber &A, const ExactNumber &B, const ExactNumber &C)
 {
     const std::pair<ExactNumber, const char *> terms[] = { { A, "x" }, { B, "y" }, { C, "" } };
@@ -118,7 +118,7 @@ std::optional<QString> GeneralEquationText(
     return sum ? std::optional(*sum + QStringLiteral(" = 0")) : std::nullopt;
 }
 
-std::optional<QString> SlopeInterceptText(const ExactNumber &k, const ExactNumber &b)
+std::optional<QString> slopeInterceptText(const ExactNumber &k, const ExactNumber &b)
 {
     if (k == 0 && b == 0)
         return QStringLiteral("y = 0");

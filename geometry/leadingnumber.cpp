@@ -64,7 +64,7 @@ void appendDigits(Cursor &cursor, std::string &out)
 
 } // namespace
 
-LeadingNumber ScanLeadingNumber(QStringView text)
+LeadingNumber scanLeadingNumber(QStringView text)
 {
     Cursor cursor(text);
     LeadingNumber number;

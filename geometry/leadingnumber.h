@@ -23,4 +23,4 @@ struct LeadingNumber
 
 // Blanks, tabs and line feeds are dropped wherever they stand; the period is
 // the only decimal separator; an exponent counts only with a digit after it.
-LeadingNumber ScanLeadingNumber(QStringView text);
+LeadingNumber scanLeadingNumber(QStringView text);

@@ -6,7 +6,7 @@
 // build turns off floating-point contraction so that each product is rounded
 // on its own, as the formulas say.
 
-LineEquation LineThrough(double x1, double y1, double x2, double y2)
+LineEquation lineThrough(double x1, double y1, double x2, double y2)
 {
     LineEquation line;
     line.A = y1 - y2;
@@ -16,14 +16,14 @@ LineEquation LineThrough(double x1, double y1, double x2, double y2)
     return line;
 }
 
-bool LinesIntersect(const LineEquation &first, const LineEquation &second)
+bool linesIntersect(const LineEquation &first, const LineEquation &second)
 {
     return second.A * first.B != first.A * second.B;
 }
 
-std::optional<PlanePoint> IntersectionOf(const LineEquation &first, const LineEquation &second)
+std::optional<PlanePoint> intersectionOf(const LineEquation &first, const LineEquation &second)
 {
-    if (!LinesIntersect(first, second))
+    if (!linesIntersect(first, second))
         return std::nullopt;
     const double d = first.A * second.B - second.A * first.B;
     const PlanePoint point { (second.B * -first.C + first.B * second.C) / d,

@@ -130,21 +130,9 @@ QString CoordinateText(float value)
     return localized(QString::number(double(value), 'g', 7), false);
 }
 
-QString NumberText(double value)
+QString numberText(double value)
 {
     if (value == 0.0)
         value = 0.0;
     return localized(QString::number(value, 'g', QLocale::FloatingPointShortest), true);
-}
-
-float ToCanvas(double value)
-{
-    // Beyond the single range the cast itself is undefined; saturate to the
-    // infinity that IEEE rounding would give.
-    constexpr double largest = std::numeric_limits<float>::max();
-    if (value > largest)
-        return std::numeric_limits<float>::infinity();
-    if (value < -largest)
-        return -std::numeric_limits<float>::infinity();
-    return static_cast<float>(value);
 }

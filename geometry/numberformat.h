@@ -19,8 +19,4 @@ QString CoordinateText(float value);
 
 // A number in its shortest exact form, grouped like a result ("2,790",
 // "0.1", "1e+300"): how a value the program computed with is quoted.
-QString NumberText(double value);
-
-// Narrowing of a coordinate for the canvas, to the nearest single; values
-// beyond the single range become infinities.
-float ToCanvas(double value);
+QString numberText(double value);

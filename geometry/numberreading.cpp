@@ -39,7 +39,7 @@ double convertDecimal(const std::string &number)
 
 double ReadNumber(QStringView text)
 {
-    const LeadingNumber number = ScanLeadingNumber(text);
+    const LeadingNumber number = scanLeadingNumber(text);
     if (number.radix != 10)
         return radixValue(number.spelling, number.radix);
     return number.spelling.empty() ? 0.0 : convertDecimal(number.spelling);

@@ -22,9 +22,9 @@ private slots:
 };
 
 namespace {
-const int kInputs[8] = { 0, 1, 2, 3, 7, 8, 9, 10 };
-// Results in the order A1 B1 C1 k1 A2 B2 C2 k2 X Y.
-const int kResults[10] = { 4, 5, 6, 16, 11, 12, 13, 17, 14, 15 };
+// Inputs x1 y1 x2 y2 of line 1, then line 2; results A1 B1 C1 k1 A2 B2 C2 k2 X Y.
+constexpr auto kInputs = kInputFields;
+constexpr auto kResults = kResultFields;
 
 // The offscreen platform cannot raise the tooltip window, and says so at
 // every tooltip shown.
@@ -131,8 +131,8 @@ void TestCalculate::examples()
     // Explaining changes no field and no drawing, and each result's
     // explanation ends in the text its field shows, or says why it is empty.
     const QImage drawn = probe.area();
-    QHelpEvent hover(QEvent::ToolTip, QPoint(1, 1), probe.field(4)->mapToGlobal(QPoint(1, 1)));
-    QCoreApplication::sendEvent(probe.field(4), &hover);
+    QHelpEvent hover(QEvent::ToolTip, QPoint(1, 1), probe.field(kA1)->mapToGlobal(QPoint(1, 1)));
+    QCoreApplication::sendEvent(probe.field(kA1), &hover);
     QToolTip::hideText();
     QCOMPARE(probe.area(), drawn);
     for (int i = 0; i < 10; ++i) {
@@ -145,7 +145,7 @@ void TestCalculate::examples()
     // Announced: the crossing, or why there is none as its field tells it.
     const QString told = QAccessible::queryAccessibleInterface(w.findChild<QWidget *>("Announcer"))
                              ->text(QAccessible::Name);
-    const QString why = probe.field(14)->toolTip().section(u'\n', -1);
+    const QString why = probe.field(kXt)->toolTip().section(u'\n', -1);
     QVERIFY2(told.contains(results[8].isEmpty() ? why : "X = " + results[8]), qPrintable(told));
 }
 
@@ -156,12 +156,12 @@ void TestCalculate::secondRunClearsOldPoint()
     const QStringList crossing { "0", "0", "2", "2", "0", "2", "2", "0" };
     typeInputs(probe, crossing);
     probe.calculate();
-    QCOMPARE(probe.text(14), QStringLiteral("1.0000"));
-    probe.type(8, "4"); // line 2 now parallel to line 1
-    probe.type(10, "6");
+    QCOMPARE(probe.text(kXt), QStringLiteral("1.0000"));
+    probe.type(kLine2Y1, "4"); // line 2 now parallel to line 1
+    probe.type(kLine2Y2, "6");
     probe.calculate();
-    QCOMPARE(probe.text(14), QString());
-    QCOMPARE(probe.text(15), QString());
+    QCOMPARE(probe.text(kXt), QString());
+    QCOMPARE(probe.text(kYt), QString());
     // The stored point is kept from the run that found one.
     QCOMPARE(w.taskState().StoredXt, 1.0);
     QCOMPARE(w.taskState().StoredYt, 1.0);
@@ -185,7 +185,7 @@ void TestCalculate::keepsClickCountAndInputs()
     probe.calculate();
     QCOMPARE(w.taskState().ClickCount, qint16(0));
     probe.calculate();
-    QCOMPARE(probe.text(4), QStringLiteral("0.0000"));
+    QCOMPARE(probe.text(kA1), QStringLiteral("0.0000"));
 }
 
 void TestCalculate::storesPointOnlyWhenFinite()
@@ -220,9 +220,9 @@ void TestCalculate::explanationsFollowCalculateAndClear()
     hover(1, "y на първата точка на права 1");
     typeInputs(probe, { "1", "15", "10", "15", "5", "1", "5", "25" });
     probe.calculate();
-    probe.field(1)->setFocus();
+    probe.field(kLine1Y1)->setFocus();
     QTest::keyClick(w.windowHandle(), '7'); // an input explains its current text
-    QCOMPARE(probe.text(1), QStringLiteral("157"));
+    QCOMPARE(probe.text(kLine1Y1), QStringLiteral("157"));
     hover(4, "Права 1: 9y − 135 = 0\nA1 = y1 − y2 = 15 − 15 = 0.0000");
     hover(1, "y на първата точка на права 1\n„157“ е прочетено като 157");
     probe.clear();
@@ -230,10 +230,11 @@ void TestCalculate::explanationsFollowCalculateAndClear()
     probe.press({ 10, 20 });
     hover(0, "x на първата точка на права 1\n„150“ е прочетено като 150");
     // A tooltip is never wider than the screen, however long the number.
-    probe.type(2, "1e200");
-    QHelpEvent rest(QEvent::ToolTip, QPoint(5, 5), probe.field(2)->mapToGlobal(QPoint(5, 5)));
-    QCoreApplication::sendEvent(probe.field(2), &rest);
-    for (const QString &line : probe.field(2)->toolTip().split(u'\n'))
+    probe.type(kLine1X2, "1e200");
+    QHelpEvent rest(
+        QEvent::ToolTip, QPoint(5, 5), probe.field(kLine1X2)->mapToGlobal(QPoint(5, 5)));
+    QCoreApplication::sendEvent(probe.field(kLine1X2), &rest);
+    for (const QString &line : probe.field(kLine1X2)->toolTip().split(u'\n'))
         QVERIFY(QFontMetrics(QToolTip::font()).horizontalAdvance(line)
             <= w.screen()->availableGeometry().width());
 }

@@ -1,3 +1,4 @@
+#include "canvas/canvasunits.h"
 #include "canvas/clipping.h"
 #include "windowprobe.h"
 
@@ -35,6 +36,7 @@ private slots:
     void clipping_data();
     void clipping();
     void clippingEndsFarApart();
+    void toCanvasSaturates();
     void nonNumbersDrawNothing();
     void drawingsLastOneRepaintWhenNotPersistent();
 
@@ -62,11 +64,6 @@ void TestCanvas::showWindow()
     // At scale 2 the screen is smaller than the window: the title bar stays on it.
     QVERIFY(m_window->screen()->availableGeometry().contains(m_window->frameGeometry().topLeft()));
 }
-
-namespace {
-// Fields a press can fill, and a press's expected effect, by press number.
-const int kInputFields[8] = { 0, 1, 2, 3, 7, 8, 9, 10 };
-} // namespace
 
 void TestCanvas::photoAtStartGoneAfterFirstPress()
 {
@@ -135,8 +132,8 @@ void TestCanvas::pressAfterClearRecordsTwips()
     WindowProbe probe { *m_window };
     probe.clear();
     probe.press({ 83, 40 });
-    QCOMPARE(probe.text(0), QStringLiteral("1245"));
-    QCOMPARE(probe.text(1), QStringLiteral("600"));
+    QCOMPARE(probe.text(kLine1X1), QStringLiteral("1245"));
+    QCOMPARE(probe.text(kLine1Y1), QStringLiteral("600"));
     // A thick dot: ink two pixels from the centre on every side, none at three.
     const QImage image = probe.area();
     for (const QPoint d :
@@ -148,8 +145,8 @@ void TestCanvas::pressAfterClearRecordsTwips()
     QCOMPARE(probe.canvas()->penWidth(), 5);
     // The far corner of the area maps to the largest twips.
     probe.press({ 199, 195 });
-    QCOMPARE(probe.text(2), QStringLiteral("2985"));
-    QCOMPARE(probe.text(3), QStringLiteral("2925"));
+    QCOMPARE(probe.text(kLine1X2), QStringLiteral("2985"));
+    QCOMPARE(probe.text(kLine1Y2), QStringLiteral("2925"));
 }
 
 void TestCanvas::anyButtonRecords_data()
@@ -166,8 +163,8 @@ void TestCanvas::anyButtonRecords()
     WindowProbe probe { *m_window };
     probe.press({ 5, 5 }, button); // blanks the photo
     probe.press({ 83, 40 }, button);
-    QCOMPARE(probe.text(0), QStringLiteral("1245"));
-    QCOMPARE(probe.text(1), QStringLiteral("600"));
+    QCOMPARE(probe.text(kLine1X1), QStringLiteral("1245"));
+    QCOMPARE(probe.text(kLine1Y1), QStringLiteral("600"));
 }
 
 void TestCanvas::borderPressesDoNothing()
@@ -190,8 +187,8 @@ void TestCanvas::doubleClickCountsEachPressOnce()
     QTest::mouseDClick(probe.handle(), Qt::LeftButton, {}, probe.inWindow(probe.canvas(), spot));
     probe.press({ 60, 60 });
     QCOMPARE(m_window->taskState().ClickCount, qint16(4));
-    const QStringList recorded { probe.text(0), probe.text(1), probe.text(2), probe.text(3),
-        probe.text(7), probe.text(8) };
+    const QStringList recorded { probe.text(kLine1X1), probe.text(kLine1Y1), probe.text(kLine1X2),
+        probe.text(kLine1Y2), probe.text(kLine2X1), probe.text(kLine2Y1) };
     QCOMPARE(recorded, QStringList({ "600", "600", "600", "600", "900", "900" }));
 }
 
@@ -204,8 +201,8 @@ void TestCanvas::constructionDrawn()
     for (const QPoint p : { QPoint(20, 100), QPoint(60, 100), QPoint(150, 20), QPoint(150, 60) })
         probe.press(p);
     probe.calculate();
-    QCOMPARE(probe.text(14), QStringLiteral("2,250.0000"));
-    QCOMPARE(probe.text(15), QStringLiteral("1,500.0000"));
+    QCOMPARE(probe.text(kXt), QStringLiteral("2,250.0000"));
+    QCOMPARE(probe.text(kYt), QStringLiteral("1,500.0000"));
     // The same construction in words, with the numbers the fields show.
     const QString told =
         QAccessible::queryAccessibleInterface(probe.canvas())->text(QAccessible::Description);
@@ -278,7 +275,7 @@ void TestCanvas::keyboardCapture()
     QVERIFY(QTest::qWaitForWindowActive(m_window));
     probe.clear();
     DrawingCanvas *canvas = probe.canvas();
-    probe.field(17)->setFocus();
+    probe.field(kK2)->setFocus();
     if (clickFirst)
         probe.press(pixel);
     else
@@ -291,8 +288,8 @@ void TestCanvas::keyboardCapture()
     for (int i = 0; i < repeats; ++i)
         qt_handleKeyEvent(probe.handle(), QEvent::KeyPress, keys.last(), {}, QString(), true);
     // The same fields and dot as a mouse press on that pixel.
-    QCOMPARE(probe.text(0), QString::number(pixel.x() * 15));
-    QCOMPARE(probe.text(1), QString::number(pixel.y() * 15));
+    QCOMPARE(probe.text(kLine1X1), QString::number(pixel.x() * 15));
+    QCOMPARE(probe.text(kLine1Y1), QString::number(pixel.y() * 15));
     QCOMPARE(m_window->taskState().ClickCount, qint16(2));
     const QColor cue = canvas->palette().color(QPalette::Highlight);
     const auto cueInArea = [&](const QImage &image) {
@@ -308,7 +305,7 @@ void TestCanvas::keyboardCapture()
     }
     QTRY_VERIFY(cueInArea(probe.area())); // the cross-hair shows while focused
     // Without the focus neither the cross-hair nor the border cue is left.
-    probe.field(0)->setFocus();
+    probe.field(kLine1X1)->setFocus();
     const QImage unfocused = probe.area();
     QVERIFY(probe.inkNear(unfocused, pixel));
     QVERIFY(!cueInArea(unfocused));
@@ -326,7 +323,7 @@ void TestCanvas::noExtensionsWithoutCrossing()
     for (const QPoint p : { QPoint(20, 100), QPoint(60, 100), QPoint(20, 140), QPoint(60, 140) })
         probe.press(p);
     probe.calculate();
-    QCOMPARE(probe.text(14), QString());
+    QCOMPARE(probe.text(kXt), QString());
     const QImage image = probe.area();
     const QColor blank = probe.canvas()->backgroundColor();
     // No dotted line toward the stale point (0, 0), and no ring there.
@@ -341,19 +338,19 @@ void TestCanvas::farAwayCrossingDrawnPromptly()
     probe.clear();
     // Line 1 runs right from (20, 100); line 2 is almost parallel, so they
     // cross about 10^300 twips away to the right.
-    probe.type(0, "300");
-    probe.type(1, "1500");
-    probe.type(2, "900");
-    probe.type(3, "1500");
-    probe.type(7, "0");
-    probe.type(8, "0");
-    probe.type(9, "1e297");
-    probe.type(10, "1500");
+    probe.type(kLine1X1, "300");
+    probe.type(kLine1Y1, "1500");
+    probe.type(kLine1X2, "900");
+    probe.type(kLine1Y2, "1500");
+    probe.type(kLine2X1, "0");
+    probe.type(kLine2Y1, "0");
+    probe.type(kLine2X2, "1e297");
+    probe.type(kLine2Y2, "1500");
     QElapsedTimer timer;
     timer.start();
     probe.calculate();
     QVERIFY2(timer.elapsed() < 5000, "the clipped extension must not take long");
-    QVERIFY(!probe.text(14).isEmpty());
+    QVERIFY(!probe.text(kXt).isEmpty());
     const QImage image = probe.area();
     const QColor blank = probe.canvas()->backgroundColor();
     // Dotted ink from line 1's end to the right edge, nothing to the left of its start.
@@ -382,8 +379,8 @@ void TestCanvas::clearEmptiesEverything()
             QCOMPARE(probe.at(image, { x, y }), blank);
     // Then Calculate computes with zeros and finds no crossing.
     probe.calculate();
-    QCOMPARE(probe.text(4), QStringLiteral("0.0000"));
-    QCOMPARE(probe.text(14), QString());
+    QCOMPARE(probe.text(kA1), QStringLiteral("0.0000"));
+    QCOMPARE(probe.text(kXt), QString());
 }
 
 void TestCanvas::drawingsSurviveRepaint()
@@ -410,7 +407,7 @@ void TestCanvas::clickCountStopsAtMaximum()
     probe.press({ 10, 10 });
     QCOMPARE(m_window->taskState().ClickCount, qint16(32767));
     QCOMPARE(probe.at(probe.area(), { 10, 10 }), canvas->backgroundColor());
-    QCOMPARE(probe.text(0), QStringLiteral("150"));
+    QCOMPARE(probe.text(kLine1X1), QStringLiteral("150"));
 }
 
 void TestCanvas::clipping_data()
@@ -458,6 +455,14 @@ void TestCanvas::clippingEndsFarApart()
         QVERIFY(x >= 0 && x <= 100);
     QCOMPARE(clipped->y1, 25.0);
     QCOMPARE(clipped->y2, 25.0);
+}
+
+void TestCanvas::toCanvasSaturates()
+{
+    QCOMPARE(ToCanvas(1e300), std::numeric_limits<float>::infinity());
+    QCOMPARE(ToCanvas(-1e300), -std::numeric_limits<float>::infinity());
+    QCOMPARE(ToCanvas(1245.0), 1245.0f);
+    QVERIFY(std::isnan(ToCanvas(std::nan(""))));
 }
 
 void TestCanvas::nonNumbersDrawNothing()

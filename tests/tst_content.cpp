@@ -1,5 +1,5 @@
-#include "app/applicationinfo.h"
 #include "content/taskcontent.h"
+#include "startup/applicationinfo.h"
 #include "windowprobe.h"
 
 #include <QApplication>

@@ -24,13 +24,12 @@ private slots:
     void formatResult();
     void coordinateText_data();
     void coordinateText();
-    void toCanvasSaturates();
-    void lineThrough_data();
-    void lineThrough();
+    void linesThroughPoints_data();
+    void linesThroughPoints();
     void intersection_data();
     void intersection();
-    void explainFields_data();
-    void explainFields();
+    void explanations_data();
+    void explanations();
 };
 
 namespace {
@@ -98,7 +97,7 @@ void TestGeometry::readNumber()
     QFETCH(double, expected);
     QFETCH(QString, exact);
     QCOMPARE(ReadNumber(text), expected);
-    const auto value = ReadExactNumber(text);
+    const auto value = readExactNumber(text);
     QCOMPARE(value.has_value(), exact != u"none");
     if (value)
         QCOMPARE(QString::fromStdString(value->str()),
@@ -192,15 +191,7 @@ void TestGeometry::coordinateText()
         QCOMPARE(float(ReadNumber(text)), value);
 }
 
-void TestGeometry::toCanvasSaturates()
-{
-    QCOMPARE(ToCanvas(1e300), std::numeric_limits<float>::infinity());
-    QCOMPARE(ToCanvas(-1e300), -std::numeric_limits<float>::infinity());
-    QCOMPARE(ToCanvas(1245.0), 1245.0f);
-    QVERIFY(std::isnan(ToCanvas(std::nan(""))));
-}
-
-void TestGeometry::lineThrough_data()
+void TestGeometry::linesThroughPoints_data()
 {
     QTest::addColumn<double>("x1");
     QTest::addColumn<double>("y1");
@@ -219,13 +210,13 @@ void TestGeometry::lineThrough_data()
     QTest::newRow("equal points") << 3.0 << 4.0 << 3.0 << 4.0 << 0.0 << 0.0 << 0.0 << VerticalSlope;
 }
 
-void TestGeometry::lineThrough()
+void TestGeometry::linesThroughPoints()
 {
     QFETCH(double, x1);
     QFETCH(double, y1);
     QFETCH(double, x2);
     QFETCH(double, y2);
-    const LineEquation line = LineThrough(x1, y1, x2, y2);
+    const LineEquation line = lineThrough(x1, y1, x2, y2);
     QTEST(line.A, "A");
     QTEST(line.B, "B");
     QTEST(line.C, "C");
@@ -261,9 +252,9 @@ void TestGeometry::intersection()
 {
     QFETCH(QList<double>, points);
     QFETCH(bool, crosses);
-    const LineEquation first = LineThrough(points[0], points[1], points[2], points[3]);
-    const LineEquation second = LineThrough(points[4], points[5], points[6], points[7]);
-    const auto point = IntersectionOf(first, second);
+    const LineEquation first = lineThrough(points[0], points[1], points[2], points[3]);
+    const LineEquation second = lineThrough(points[4], points[5], points[6], points[7]);
+    const auto point = intersectionOf(first, second);
     QCOMPARE(point.has_value(), crosses);
     if (crosses) {
         QTEST(point->x, "x");
@@ -271,11 +262,26 @@ void TestGeometry::intersection()
     }
 }
 
-void TestGeometry::explainFields_data()
+namespace {
+
+QString explanationOf(const CalculationExplanation &explained, const QString &item)
+{
+    if (item == u"Xt" || item == u"Yt")
+        return explained.of(item == u"Xt" ? CrossingCoordinate::X : CrossingCoordinate::Y);
+    const int line = item.back().digitValue() - 1;
+    if (item.contains(u" of line "))
+        return explained.lines[line]
+            .inputs[QStringList { "x1", "y1", "x2", "y2" }.indexOf(item.first(2))];
+    return explained.lines[line].results[QStringLiteral("ABCk").indexOf(item.front())];
+}
+
+} // namespace
+
+void TestGeometry::explanations_data()
 {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QStringList>("inputs"); // x1 y1 x2 y2 of line 1, then line 2; none: no run
-    QTest::addColumn<int>("field");
+    QTest::addColumn<QString>("item"); // as a student names it: "A1", "Xt", "x1 of line 2"
     QTest::addColumn<QStringList>("fragments");
 
     using L = QStringList;
@@ -287,113 +293,115 @@ void TestGeometry::explainFields_data()
     const L unreadable { "abc", "1,5", "&H1F", "1e1", " 2 0 ", "x", "20", "9" };
 
     QTest::newRow("no run: input names its role")
-        << "en_US" << L() << 7 << L { "x на първата точка на права 2" };
+        << "en_US" << L() << "x1 of line 2" << L { "x на първата точка на права 2" };
     QTest::newRow("no run: formula only")
-        << "bg_BG" << L() << 14 << L { "Xt = (−C1·B2 + C2·B1) / (A1·B2 − A2·B1)" };
+        << "bg_BG" << L() << "Xt" << L { "Xt = (−C1·B2 + C2·B1) / (A1·B2 − A2·B1)" };
     QTest::newRow("crossing: C1 product by product")
-        << "en_US" << task << 6 << L { "C1 = x1·y2 − x2·y1 = 1·15 − 10·15 = 15 − 150 = −135.0000" };
+        << "en_US" << task << "C1"
+        << L { "C1 = x1·y2 − x2·y1 = 1·15 − 10·15 = 15 − 150 = −135.0000" };
     QTest::newRow("crossing: Xt by Cramer's rule")
-        << "en_US" << task << 14
+        << "en_US" << task << "Xt"
         << L { "A1·B2 − A2·B1 = 0·0 − (−24)·9 = 0 − (−216) = 216\n",
                "= (−(−135)·0 + 120·9) / 216 = (0 + 1,080) / 216 = 5.0000" };
     QTest::newRow("crossing: Yt, Bulgarian")
-        << "bg_BG" << task << 15 << L { "(0 + 3240) / 216 = 15,0000" };
+        << "bg_BG" << task << "Yt" << L { "(0 + 3240) / 216 = 15,0000" };
     QTest::newRow("crossing: slope, Bulgarian")
-        << "bg_BG" << twips << 16
+        << "bg_BG" << twips << "k1"
         << L { "k1 = (y2 − y1) / (x2 − x1) = (1680 − 600) / "
                "(2400 − 1245) = 1080 / 1155 = 72/77 ≈ 0,9351" };
     QTest::newRow("crossing: grouping")
-        << "en_US" << twips << 13 << L { "= 135,000 − 5,670,000 = −5,535,000.0000" };
+        << "en_US" << twips << "C2" << L { "= 135,000 − 5,670,000 = −5,535,000.0000" };
     QTest::newRow("crossing: grouping, Bulgarian")
-        << "bg_BG" << twips << 13
+        << "bg_BG" << twips << "C2"
         << L { QStringLiteral("= 135\u00A0000 − 5\u00A0670\u00A0000 = −5\u00A0535\u00A0000,0000") };
     const L decimals { "0", "0", "0.1", "0.3", "1", "1", "1.1", "1.3" };
     const L fractions { "0", "1", "3", "-10", "0", "4", "1", "3" };
     QTest::newRow("exact: slope as a fraction")
-        << "en_US" << fractions << 16
+        << "en_US" << fractions << "k1"
         << L { "y = −(11/3)x + 1, b = 1\n", "= (−10 − 1) / (3 − 0) = −11/3 ≈ −3.6667" };
     QTest::newRow("exact: crossing as a fraction")
-        << "en_US" << fractions << 14
+        << "en_US" << fractions << "Xt"
         << L { "k1 = −11/3 ≠ k2 = −1: пресичат се", "= −9/8 ≈ −1.1250" };
     QTest::newRow("exact: general equation")
-        << "en_US" << fractions << 4 << L { "Права 1: 11x + 3y − 3 = 0\nA1 = y1 − y2" };
+        << "en_US" << fractions << "A1" << L { "Права 1: 11x + 3y − 3 = 0\nA1 = y1 − y2" };
     QTest::newRow("exact: decimals, Bulgarian")
-        << "bg_BG" << decimals << 13
+        << "bg_BG" << decimals << "C2"
         << L { "Права 2: −0,3x + 0,1y + 0,2 = 0\n", "= 1,3 − 1,1 = 1/5 ≈ 0,2000" };
     QTest::newRow("exact: decimal parallels")
-        << "en_US" << decimals << 15
+        << "en_US" << decimals << "Yt"
         << L { "k1 = k2 = 3, но b1 = 0 ≠ b2 = −2: успоредни", "= −0.03 − (−0.03) = 0\n",
                "различни: те са успоредни" };
     QTest::newRow("exact: decimal coinciding")
-        << "en_US" << L { "0", "0", "0.1", "0.3", "0.2", "0.6", "0.7", "2.1" } << 14
+        << "en_US" << L { "0", "0", "0.1", "0.3", "0.2", "0.6", "0.7", "2.1" } << "Xt"
         << L { "k1 = k2 = 3 и b1 = b2 = 0: съвпадат", "правите съвпадат" };
     QTest::newRow("exact: equal points")
-        << "en_US" << L { "3", "4", "3", "4", "0", "0", "5", "1" } << 6
+        << "en_US" << L { "3", "4", "3", "4", "0", "0", "5", "1" } << "C1"
         << L { "Права 1: двете точки съвпадат и не определят права\n" };
     QTest::newRow("exact: vertical parallels")
-        << "en_US" << L { "1", "0", "1", "5", "2", "0", "2", "5" } << 14
+        << "en_US" << L { "1", "0", "1", "5", "2", "0", "2", "5" } << "Xt"
         << L { "и двете прави са вертикални, x = 1 и x = 2: успоредни" };
     QTest::newRow("vertical: no slope")
-        << "en_US" << task << 17
+        << "en_US" << task << "k2"
         << L { "x = 5: няма ъглов коефициент\n",
                "x1 = x2 = 5: правата е вертикална, няма ъглов коефициент; показва се 999.9999" };
     QTest::newRow("vertical: no slope, Bulgarian")
-        << "bg_BG" << task << 17 << L { "вертикална", "показва се 999,9999" };
-    QTest::newRow("parallel") << "en_US" << parallel << 14
+        << "bg_BG" << task << "k2" << L { "вертикална", "показва се 999,9999" };
+    QTest::newRow("parallel") << "en_US" << parallel << "Xt"
                               << L { "= −100 − (−100) = 0\n", "различни: те са успоредни" };
-    QTest::newRow("parallel, Bulgarian") << "bg_BG" << parallel << 15 << L { "успоредни" };
+    QTest::newRow("parallel, Bulgarian") << "bg_BG" << parallel << "Yt" << L { "успоредни" };
     // Slopes 1 and 1 − 10⁻³⁰⁰: no double tells them apart, the typed numbers
     // do, and both lines pass through (1; 1).
     QTest::newRow("crossing by a hair")
-        << "en_US" << L { "0", "0", "1", "1", "0", "1e-300", "1", "1" } << 14
+        << "en_US" << L { "0", "0", "1", "1", "0", "1e-300", "1", "1" } << "Xt"
         << L { "k1 = 1 ≠ k2 ≈ 1: пресичат се", "= −1e−300\n", "= 1.0000" };
-    QTest::newRow("coinciding") << "en_US" << L { "0", "1", "1", "3", "2", "5", "4", "9" } << 15
+    QTest::newRow("coinciding") << "en_US" << L { "0", "1", "1", "3", "2", "5", "4", "9" } << "Yt"
                                 << L { "= −4 − (−4) = 0\n", "пропорционални: правите съвпадат" };
     QTest::newRow("coinciding horizontals, Bulgarian")
-        << "bg_BG" << L { "1", "15", "10", "15", "0", "15", "3", "15" } << 14
+        << "bg_BG" << L { "1", "15", "10", "15", "0", "15", "3", "15" } << "Xt"
         << L { "правите съвпадат" };
     QTest::newRow("equal points: slope")
-        << "en_US" << L { "3", "4", "3", "4", "0", "0", "5", "1" } << 16
+        << "en_US" << L { "3", "4", "3", "4", "0", "0", "5", "1" } << "k1"
         << L { "x1 = x2 = 3 и y1 = y2 = 4: двете точки съвпадат", "999.9999" };
     QTest::newRow("equal points: no crossing")
-        << "en_US" << L { "0", "0", "5", "1", "3", "4", "3", "4" } << 15
+        << "en_US" << L { "0", "0", "5", "1", "3", "4", "3", "4" } << "Yt"
         << L { "Двете точки на права 2 съвпадат и не определят права" };
-    QTest::newRow("all empty") << "bg_BG" << L(8) << 14
+    QTest::newRow("all empty") << "bg_BG" << L(8) << "Xt"
                                << L { "права 1 съвпадат, също и на права 2" };
-    QTest::newRow("empty input") << "bg_BG" << L(8) << 0
+    QTest::newRow("empty input") << "bg_BG" << L(8) << "x1 of line 1"
                                  << L { "Празното поле е прочетено като 0" };
     QTest::newRow("overflow: input")
-        << "en_US" << overflow << 0
+        << "en_US" << overflow << "x1 of line 1"
         << L { "„1e400“ е прочетено като ∞ (извън обхвата на числата)" };
     QTest::newRow("overflow: coefficient")
-        << "en_US" << overflow << 5
+        << "en_US" << overflow << "B1"
         << L { "B1 = x2 − x1 = 0 − ∞ = −∞: резултатът е извън обхвата на числата" };
     QTest::newRow("overflow: point")
-        << "en_US" << overflow << 14 << L { "извън обхвата на числата" };
+        << "en_US" << overflow << "Xt" << L { "извън обхвата на числата" };
     QTest::newRow("overflow: slope")
-        << "en_US" << pointBeyond << 16 << L { "= ∞: резултатът е извън обхвата на числата" };
+        << "en_US" << pointBeyond << "k1" << L { "= ∞: резултатът е извън обхвата на числата" };
     QTest::newRow("overflow: other coordinate")
-        << "en_US" << pointBeyond << 14
+        << "en_US" << pointBeyond << "Xt"
         << L { "= 1.0000, но Yt е извън обхвата на числата; полето остава празно" };
     QTest::newRow("unreadable: no number")
-        << "en_US" << unreadable << 0
+        << "en_US" << unreadable << "x1 of line 1"
         << L { "„abc“ е прочетено като 0 (текстът не започва с число)" };
     QTest::newRow("unreadable: comma, Bulgarian")
-        << "bg_BG" << unreadable << 1 << L { "„1,5“ е прочетено като 1 (чете се само началното" };
+        << "bg_BG" << unreadable << "y1 of line 1"
+        << L { "„1,5“ е прочетено като 1 (чете се само началното" };
     QTest::newRow("unreadable: hexadecimal")
-        << "en_US" << unreadable << 2 << L { "„&H1F“ е прочетено като 31 (&H" };
+        << "en_US" << unreadable << "x2 of line 1" << L { "„&H1F“ е прочетено като 31 (&H" };
     QTest::newRow("unreadable: results use the numbers read")
-        << "bg_BG" << unreadable << 4 << L { "A1 = y1 − y2 = 1 − 10 = −9,0000" };
+        << "bg_BG" << unreadable << "A1" << L { "A1 = y1 − y2 = 1 − 10 = −9,0000" };
     QTest::newRow("long text cut short")
-        << "en_US" << L { QString(99, u'7'), "0", "1", "1", "0", "0", "1", "0" } << 0
+        << "en_US" << L { QString(99, u'7'), "0", "1", "1", "0", "0", "1", "0" } << "x1 of line 1"
         << L { "„" + QString(24, u'7') + "…“" };
 }
 
-void TestGeometry::explainFields()
+void TestGeometry::explanations()
 {
     QFETCH(QString, locale);
     QFETCH(QStringList, inputs);
-    QFETCH(int, field);
+    QFETCH(QString, item);
     QFETCH(QStringList, fragments);
     QLocale::setDefault(QLocale(locale));
     std::optional<CalculationInputs> read;
@@ -402,7 +410,7 @@ void TestGeometry::explainFields()
         for (int i = 0; i < 8; ++i)
             read->numbers[i] = ReadNumber(read->texts[i] = inputs[i]);
     }
-    const QString text = ExplainFields(read)[field];
+    const QString text = explanationOf(explainCalculation(read), item);
     if (!read) // nothing but the name or the formula
         QCOMPARE(text, fragments.join(u'\n'));
     for (const QString &fragment : fragments)

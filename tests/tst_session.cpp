@@ -1,4 +1,4 @@
-#include "app/applicationinfo.h"
+#include "startup/applicationinfo.h"
 #include "windowprobe.h"
 
 #include <QFile>
@@ -59,7 +59,7 @@ void TestSession::calculateOnScreen()
 
     // The task's example, typed into the fields: (1,15)-(10,15); (5,1)-(5,25).
     WindowProbe probe { w };
-    const int inputs[8] = { 0, 1, 2, 3, 7, 8, 9, 10 };
+    const auto inputs = kInputFields;
     const char *values[8] = { "1", "15", "10", "15", "5", "1", "5", "25" };
     for (int i = 0; i < 8; ++i) {
         QTest::mouseClick(window, Qt::LeftButton, {}, centreInWindow(probe.field(inputs[i])));
@@ -68,8 +68,8 @@ void TestSession::calculateOnScreen()
         QCOMPARE(probe.text(inputs[i]), QString::fromLatin1(values[i]));
     }
     QTest::mouseClick(window, Qt::LeftButton, {}, centreInWindow(probe.button(0)));
-    QCOMPARE(probe.text(14), QStringLiteral("5.0000"));
-    QCOMPARE(probe.text(15), QStringLiteral("15.0000"));
+    QCOMPARE(probe.text(kXt), QStringLiteral("5.0000"));
+    QCOMPARE(probe.text(kYt), QStringLiteral("15.0000"));
 }
 
 void TestSession::launcherMatchesWindow()

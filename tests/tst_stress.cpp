@@ -29,14 +29,8 @@ private slots:
 
 namespace {
 
-using Fields = std::array<QString, 18>;
-constexpr int kInputs[8] = { 0, 1, 2, 3, 7, 8, 9, 10 };
-constexpr int kSlots[4][2] = { { 0, 1 }, { 2, 3 }, { 7, 8 }, { 9, 10 } };
-
-bool isInput(int i)
-{
-    return i <= 3 || (i >= 7 && i <= 10);
-}
+using Fields = std::array<QString, kFieldCount>;
+constexpr auto kInputs = kInputFields;
 
 // Resident memory in bytes (the working set on Windows); 0 where it cannot
 // be read, and the memory check is then skipped.
@@ -108,7 +102,7 @@ void TestStress::randomEvents()
 
     const auto snapshot = [&] {
         Fields f;
-        for (int i = 0; i < 18; ++i)
+        for (int i = 0; i < kFieldCount; ++i)
             f[i] = probe.text(i);
         return f;
     };
@@ -129,8 +123,11 @@ void TestStress::randomEvents()
             if (area.contains(at)) {
                 if (clickCount >= 1 && clickCount <= 4) {
                     const QPoint inArea = at - area.topLeft();
-                    expected[kSlots[clickCount - 1][0]] = CoordinateText(float(inArea.x() * 15));
-                    expected[kSlots[clickCount - 1][1]] = CoordinateText(float(inArea.y() * 15));
+                    const PointSlot slot = kCaptureOrder[clickCount - 1];
+                    expected[inputField(slot.line, slot.x())] =
+                        CoordinateText(float(inArea.x() * 15));
+                    expected[inputField(slot.line, slot.y())] =
+                        CoordinateText(float(inArea.y() * 15));
                 }
                 if (clickCount < 1 || clickCount > 5)
                     QVERIFY(!canvas->hasBackgroundPicture());
@@ -150,14 +147,14 @@ void TestStress::randomEvents()
         }
 
         const Fields shown = snapshot();
-        for (int i = 0; i < 18; ++i) {
-            if (resultsMayChange && !isInput(i))
+        for (int i = 0; i < kFieldCount; ++i) {
+            if (resultsMayChange && !isInputField(i))
                 expected[i] = shown[i];
             QVERIFY2(shown[i] == expected[i],
                 qPrintable(QStringLiteral("event %1: field %2 changed").arg(event).arg(i)));
             QVERIFY(shown[i] != QLatin1String("-0.0000"));
         }
-        QCOMPARE(shown[14].isEmpty(), shown[15].isEmpty());
+        QCOMPARE(shown[kXt].isEmpty(), shown[kYt].isEmpty());
         QVERIFY2(w.taskState().ClickCount == qint16(clickCount),
             qPrintable(QStringLiteral("event %1: click count %2, expected %3")
                            .arg(event)

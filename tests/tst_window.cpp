@@ -303,26 +303,26 @@ void TestWindow::enterPressesFocusedButton()
     WindowProbe probe { w };
     w.show();
     QVERIFY(QTest::qWaitForWindowActive(&w));
-    probe.type(0, QStringLiteral("7"));
+    probe.type(kLine1X1, QStringLiteral("7"));
     w.findChild<QWidget *>(focus)->setFocus();
     const Qt::KeyboardModifiers keypad = key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
     QTest::keyClick(w.windowHandle(), Qt::Key(key), keypad);
-    QCOMPARE(probe.text(4).isEmpty(), !calculates);
+    QCOMPARE(probe.text(kA1).isEmpty(), !calculates);
     // Clear empties the field that was typed into; nothing else does.
-    QCOMPARE(probe.text(0).isEmpty(), focus == QLatin1String("Command1_1"));
+    QCOMPARE(probe.text(kLine1X1).isEmpty(), focus == QLatin1String("Command1_1"));
 }
 
 void TestWindow::resultFieldsRejectTyping()
 {
     Vertisel w;
     WindowProbe probe { w };
-    QTest::keyClicks(probe.field(0), "12");
-    QCOMPARE(probe.text(0), QStringLiteral("12"));
-    QTest::keyClicks(probe.field(4), "12");
-    QCOMPARE(probe.text(4), QString());
+    QTest::keyClicks(probe.field(kLine1X1), "12");
+    QCOMPARE(probe.text(kLine1X1), QStringLiteral("12"));
+    QTest::keyClicks(probe.field(kA1), "12");
+    QCOMPARE(probe.text(kA1), QString());
     // Long text stays whole: nothing limits what a user types.
-    probe.type(1, QString(32767, u'7'));
-    QCOMPARE(probe.text(1).size(), 32767);
+    probe.type(kLine1Y1, QString(32767, u'7'));
+    QCOMPARE(probe.text(kLine1Y1).size(), 32767);
 }
 
 void TestWindow::accessibility_data()

@@ -1,4 +1,4 @@
-#include "app/fieldexplanations.h"
+#include "assistive/fieldexplanations.h"
 
 #include "geometry/numberreading.h"
 
@@ -12,8 +12,19 @@
 
 namespace {
 
-// The input fields x1, y1, x2, y2 of line 1, then of line 2.
-constexpr int kInputFields[8] = { 0, 1, 2, 3, 7, 8, 9, 10 };
+// Calls visit(field, its explanation) for every field.
+template <typename Visit>
+void forEachField(const ExplainedFields &fields, const CalculationExplanation &texts, Visit visit)
+{
+    for (int line = 0; line < kLineCount; ++line) {
+        for (int input = 0; input < kLineInputCount; ++input)
+            visit(fields.inputs[line][input], texts.lines[line].inputs[input]);
+        for (int result = 0; result < kLineResultCount; ++result)
+            visit(fields.results[line][result], texts.lines[line].results[result]);
+    }
+    for (int coordinate = 0; coordinate < 2; ++coordinate)
+        visit(fields.crossing[coordinate], texts.crossing[coordinate]);
+}
 
 // Room for the tooltip's own frame and margins.
 constexpr int kTooltipMargin = 32;
@@ -40,15 +51,15 @@ QString wrapped(const QString &text, const QFont &font, int width)
 
 } // namespace
 
-FieldExplanations::FieldExplanations(
-    const std::array<QLineEdit *, kFieldCount> &fields, QObject *parent)
+FieldExplanations::FieldExplanations(const ExplainedFields &fields, QObject *parent)
     : QObject(parent)
     , m_fields(fields)
 {
-    for (QLineEdit *field : m_fields)
-        field->installEventFilter(this);
-    for (int index : kInputFields)
-        connect(m_fields[index], &QLineEdit::textChanged, this, &FieldExplanations::inputChanged);
+    forEachField(m_fields, {},
+        [this](QLineEdit *field, const QString &) { field->installEventFilter(this); });
+    for (const auto &line : m_fields.inputs)
+        for (QLineEdit *input : line)
+            connect(input, &QLineEdit::textChanged, this, &FieldExplanations::inputChanged);
     QAccessible::installActivationObserver(this);
     setInputs(std::nullopt);
 }
@@ -97,20 +108,24 @@ void FieldExplanations::accessibilityActiveChanged(bool active)
 
 void FieldExplanations::fill()
 {
-    std::array<QString, kFieldCount> texts = ExplainFields(m_inputs);
+    CalculationExplanation texts = explainCalculation(m_inputs);
     CalculationInputs now;
-    for (int i = 0; i < 8; ++i)
-        now.numbers[i] = ReadNumber(now.texts[i] = m_fields[kInputFields[i]]->text());
-    const std::array<QString, kFieldCount> current = ExplainFields(now);
+    for (int line = 0; line < kLineCount; ++line)
+        for (int input = 0; input < kLineInputCount; ++input) {
+            const int at = inputPosition(line, LineInput(input));
+            now.numbers[at] = ReadNumber(now.texts[at] = m_fields.inputs[line][input]->text());
+        }
+    const CalculationExplanation current = explainCalculation(now);
     // An empty field is named only, until a Calculate reads it as 0.
-    for (int i = 0; i < 8; ++i)
-        if (m_inputs || !now.texts[i].isEmpty())
-            texts[kInputFields[i]] = current[kInputFields[i]];
-    for (int i = 0; i < kFieldCount; ++i) {
-        if (m_fields[i]->accessibleDescription() == texts[i])
-            continue; // unchanged: nothing to announce
-        m_fields[i]->setToolTip(texts[i]);
-        m_fields[i]->setAccessibleDescription(texts[i]);
-    }
+    for (int line = 0; line < kLineCount; ++line)
+        for (int input = 0; input < kLineInputCount; ++input)
+            if (m_inputs || !now.texts[inputPosition(line, LineInput(input))].isEmpty())
+                texts.lines[line].inputs[input] = current.lines[line].inputs[input];
+    forEachField(m_fields, texts, [](QLineEdit *field, const QString &text) {
+        if (field->accessibleDescription() == text)
+            return; // unchanged: nothing to announce
+        field->setToolTip(text);
+        field->setAccessibleDescription(text);
+    });
     m_filled = true;
 }

@@ -1,4 +1,4 @@
-#include "app/webpage.h"
+#include "startup/webpage.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -1,4 +1,4 @@
-#include "app/canvasnarration.h"
+#include "assistive/canvasnarration.h"
 
 #include "geometry/numberformat.h"
 
@@ -76,8 +76,8 @@ QString CanvasNarration::sentence(const Item &item)
     case Item::Kind::Segment:
         return QStringLiteral("Отсечка на права %1 от (%2; %3) до (%4; %5).")
             .arg(item.line)
-            .arg(NumberText(item.ends[0]), NumberText(item.ends[1]), NumberText(item.ends[2]),
-                NumberText(item.ends[3]));
+            .arg(numberText(item.ends[0]), numberText(item.ends[1]), numberText(item.ends[2]),
+                numberText(item.ends[3]));
     case Item::Kind::Crossing:
         return QStringLiteral("Правите се пресичат в точка X = %1, Y = %2; пунктир води от "
                               "първата точка на всяка права до нея, кръгче я отбелязва.")

@@ -1,9 +1,9 @@
-#include "app/applicationinfo.h"
-#include "app/commandline.h"
-#include "app/platformchoice.h"
 #include "app/vertisel.h"
+#include "startup/applicationinfo.h"
+#include "startup/commandline.h"
+#include "startup/platformchoice.h"
 #ifdef Q_OS_WASM
-#include "app/webpage.h"
+#include "startup/webpage.h"
 #endif
 
 #include <QApplication>

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "app/windowcontrols.h"
 #include "geometry/calculationexplanation.h"
 
 #include <QAccessible>
@@ -11,6 +10,14 @@
 
 class QLineEdit;
 
+// The fields that show the task's numbers, each at what it shows.
+struct ExplainedFields
+{
+    std::array<std::array<QLineEdit *, kLineInputCount>, kLineCount> inputs {};
+    std::array<std::array<QLineEdit *, kLineResultCount>, kLineCount> results {};
+    std::array<QLineEdit *, 2> crossing {}; // by CrossingCoordinate
+};
+
 // Gives every field a tooltip and an accessible description that explain it:
 // an input how its current text reads, a result its formula with the numbers
 // of the last Calculate, or nothing more after Clear. The texts are built only
@@ -20,7 +27,7 @@ class QLineEdit;
 class FieldExplanations : public QObject, private QAccessible::ActivationObserver
 {
 public:
-    FieldExplanations(const std::array<QLineEdit *, kFieldCount> &fields, QObject *parent);
+    FieldExplanations(const ExplainedFields &fields, QObject *parent);
     ~FieldExplanations() override;
 
     // The inputs of a Calculate; nothing at start and after Clear.
@@ -34,7 +41,7 @@ private:
     void inputChanged();
     void fill();
 
-    std::array<QLineEdit *, kFieldCount> m_fields;
+    ExplainedFields m_fields;
     std::optional<CalculationInputs> m_inputs;
     bool m_filled = false;
 };

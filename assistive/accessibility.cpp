@@ -1,15 +1,22 @@
-#include "app/accessibility.h"
+#include "assistive/accessibility.h"
 
-#include "app/announcer.h"
-#include "app/vertisel.h"
+#include "assistive/announcer.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QFontMetrics>
+#include <QHash>
 #include <QLineEdit>
 #include <QPointer>
 
 namespace {
+
+// Where each canvas's description comes from; a canvas leaves when destroyed.
+QHash<const QObject *, std::function<QString()>> &canvasDescribers()
+{
+    static QHash<const QObject *, std::function<QString()>> describers;
+    return describers;
+}
 
 // The window, with only the children a user can see.
 class WindowAccessible : public QAccessibleWidget
@@ -64,8 +71,8 @@ public:
     QString text(QAccessible::Text type) const override
     {
         if (type == QAccessible::Description)
-            if (const auto *window = qobject_cast<const Vertisel *>(widget()->window()))
-                return window->canvasDescription();
+            if (const auto describe = canvasDescribers().value(widget()))
+                return describe();
         return QAccessibleWidget::text(type);
     }
     QString imageDescription() const override { return text(QAccessible::Description); }
@@ -276,4 +283,11 @@ void installAccessibility()
         return true;
     }();
     Q_UNUSED(installed);
+}
+
+void describeCanvasWith(QWidget *canvas, std::function<QString()> describe)
+{
+    canvasDescribers().insert(canvas, std::move(describe));
+    QObject::connect(
+        canvas, &QObject::destroyed, [](QObject *gone) { canvasDescribers().remove(gone); });
 }

@@ -1,4 +1,4 @@
-#include "app/platformchoice.h"
+#include "startup/platformchoice.h"
 
 #include <QByteArray>
 #include <QFileInfo>

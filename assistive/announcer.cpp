@@ -1,4 +1,4 @@
-#include "app/announcer.h"
+#include "assistive/announcer.h"
 
 Announcer::Announcer(QWidget *window)
     : QWidget(window)

@@ -1,6 +1,6 @@
-#include "app/commandline.h"
+#include "startup/commandline.h"
 
-#include "app/applicationinfo.h"
+#include "startup/applicationinfo.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

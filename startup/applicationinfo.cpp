@@ -1,4 +1,4 @@
-#include "app/applicationinfo.h"
+#include "startup/applicationinfo.h"
 
 #include <QGuiApplication>
 

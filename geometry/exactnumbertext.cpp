@@ -27,11 +27,9 @@ QString digitsOf(const cpp_int &value)
 // denominator has a prime factor other than 2 and 5.
 int decimalPlaces(cpp_int denominator)
 {
-    int twos = 0, fives = 0;
-    while (denominator % 2 == 0) {
-        denominator /= 2;
-        ++twos;
-    }
+    const int twos = int(lsb(denominator));
+    denominator >>= twos;
+    int fives = 0;
     while (denominator % 5 == 0) {
         denominator /= 5;
         ++fives;
@@ -51,7 +49,9 @@ bool isShortDecimal(const ExactNumber &value)
         return false;
     cpp_int digits = abs(boost::multiprecision::numerator(value))
         * boost::multiprecision::pow(cpp_int(10), unsigned(places)) / denominator;
-    while (digits != 0 && digits % 10 == 0)
+    if (digits == 0 || msb(digits) < 49) // below 2^49 < 10^15
+        return true;
+    while (digits % 10 == 0)
         digits /= 10;
     return digits.str().size() <= std::size_t(kDecimalDigits);
 }
@@ -95,6 +95,10 @@ std::optional<QString> fractionText(const ExactNumber &value)
 {
     const cpp_int numerator = abs(boost::multiprecision::numerator(value));
     const cpp_int denominator = boost::multiprecision::denominator(value);
+    // 2^40 > 10^12: a part that long has too many digits, and writing its
+    // digits out first would be the slow part.
+    if ((numerator != 0 && msb(numerator) >= 40) || msb(denominator) >= 40)
+        return std::nullopt;
     const QString top = digitsOf(numerator);
     const QString bottom = digitsOf(denominator);
     if (top.size() > kFractionDigits || bottom.size() > kFractionDigits)

@@ -65,7 +65,7 @@ Harness &harness()
         for (char32_t c = 0x20; c < 0xFFFE; ++c)
             if (!QChar::isSurrogate(c))
                 every += QChar(c);
-        made.fields[0]->setText(every);
+        made.fields[kInputs[0]]->setText(every);
         for (int i = 0; i < 8; ++i)
             made.fields[kInputs[i]]->setText(QStringLiteral("-1234.5e%1").arg(i));
         made.calculate->click();

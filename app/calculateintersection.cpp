@@ -63,9 +63,8 @@ void Vertisel::CalculateIntersection()
 
     canvas->SetDashStyle(DrawingCanvas::kDotted);
     for (int i = 0; i < kLineCount; ++i)
-        canvas->DrawSegment(ReadNumber(readField(inputField(i, LineInput::X1))),
-            ReadNumber(readField(inputField(i, LineInput::Y1))), m_state.StoredXt,
-            m_state.StoredYt);
+        canvas->DrawSegment(read.numbers[inputPosition(i, LineInput::X1)],
+            read.numbers[inputPosition(i, LineInput::Y1)], m_state.StoredXt, m_state.StoredYt);
     canvas->SetDashStyle(DrawingCanvas::kSolid);
     canvas->DrawRing(m_state.StoredXt, m_state.StoredYt, kRingRadius);
     m_narration.addCrossing(readField(xField), readField(yField));

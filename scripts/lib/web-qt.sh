@@ -19,6 +19,24 @@ QT_WEB_FLAGS=(
     -DFEATURE_optimize_size=ON -DFEATURE_sessionmanager=OFF -DFEATURE_textodfwriter=OFF
     -DFEATURE_textmarkdownreader=OFF -DFEATURE_textmarkdownwriter=OFF
     -DFEATURE_imageformat_bmp=OFF -DFEATURE_imageformat_ppm=OFF -DFEATURE_imageformat_xbm=OFF
+    # Reached from code the program does run (the accessibility factory
+    # names every widget class, QWidget and QApplication reach the graphics
+    # view, style sheets, message boxes), so the linker keeps them unless
+    # they are configured out.
+    -DFEATURE_style_stylesheet=OFF -DFEATURE_graphicsview=OFF -DFEATURE_graphicseffect=OFF
+    -DFEATURE_itemviews=OFF -DFEATURE_spinbox=OFF -DFEATURE_datetimeedit=OFF
+    -DFEATURE_calendarwidget=OFF -DFEATURE_dial=OFF -DFEATURE_slider=OFF -DFEATURE_lcdnumber=OFF
+    -DFEATURE_tabbar=OFF -DFEATURE_tabwidget=OFF -DFEATURE_mdiarea=OFF -DFEATURE_dockwidget=OFF
+    -DFEATURE_mainwindow=OFF -DFEATURE_menubar=OFF -DFEATURE_toolbar=OFF -DFEATURE_toolbox=OFF
+    -DFEATURE_splitter=OFF -DFEATURE_textbrowser=OFF -DFEATURE_keysequenceedit=OFF
+    -DFEATURE_commandlinkbutton=OFF -DFEATURE_progressbar=OFF -DFEATURE_stackedwidget=OFF
+    -DFEATURE_rubberband=OFF -DFEATURE_sizegrip=OFF -DFEATURE_splashscreen=OFF
+    -DFEATURE_wizard=OFF -DFEATURE_colordialog=OFF -DFEATURE_fontdialog=OFF -DFEATURE_filedialog=OFF
+    -DFEATURE_inputdialog=OFF -DFEATURE_errormessage=OFF -DFEATURE_progressdialog=OFF
+    -DFEATURE_messagebox=OFF -DFEATURE_dialogbuttonbox=OFF -DFEATURE_syntaxhighlighter=OFF
+    -DFEATURE_effects=OFF -DFEATURE_movie=OFF -DFEATURE_undocommand=OFF -DFEATURE_whatsthis=OFF
+    -DFEATURE_scroller=OFF -DFEATURE_pdf=OFF
+    -DFEATURE_jalalicalendar=OFF -DFEATURE_islamiccivilcalendar=OFF -DFEATURE_hijricalendar=OFF
 )
 
 # The wasm platform plugin builds in three sans fonts (1 MB) that the program

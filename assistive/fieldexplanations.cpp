@@ -1,6 +1,7 @@
 #include "assistive/fieldexplanations.h"
 
 #include "geometry/numberreading.h"
+#include "geometry/spokenmathematics.h"
 
 #include <QEvent>
 #include <QLineEdit>
@@ -94,8 +95,7 @@ bool FieldExplanations::eventFilter(QObject *watched, QEvent *event)
             fill();
         auto *field = static_cast<QLineEdit *>(watched);
         const int width = field->screen()->availableGeometry().width() - kTooltipMargin;
-        field->setToolTip(
-            wrapped(field->accessibleDescription(), QToolTip::font(), std::max(width, 100)));
+        field->setToolTip(wrapped(m_written.value(field), QToolTip::font(), std::max(width, 100)));
     }
     return QObject::eventFilter(watched, event);
 }
@@ -121,11 +121,14 @@ void FieldExplanations::fill()
         for (int input = 0; input < kLineInputCount; ++input)
             if (m_inputs || !now.texts[inputPosition(line, LineInput(input))].isEmpty())
                 texts.lines[line].inputs[input] = current.lines[line].inputs[input];
-    forEachField(m_fields, texts, [](QLineEdit *field, const QString &text) {
-        if (field->accessibleDescription() == text)
+    // One explanation, two renderings: the tooltip's symbols for the eye,
+    // the words of the formulas for a screen reader's voice.
+    forEachField(m_fields, texts, [this](QLineEdit *field, const QString &text) {
+        if (m_written.value(field) == text)
             return; // unchanged: nothing to announce
+        m_written.insert(field, text);
         field->setToolTip(text);
-        field->setAccessibleDescription(text);
+        field->setAccessibleDescription(spokenMathematics(text));
     });
     m_filled = true;
 }

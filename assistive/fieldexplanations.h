@@ -3,6 +3,7 @@
 #include "geometry/calculationexplanation.h"
 
 #include <QAccessible>
+#include <QHash>
 #include <QObject>
 
 #include <array>
@@ -18,7 +19,8 @@ struct ExplainedFields
     std::array<QLineEdit *, 2> crossing {}; // by CrossingCoordinate
 };
 
-// Gives every field a tooltip and an accessible description that explain it:
+// Gives every field a tooltip and an accessible description that explain it
+// (the description in words, as spokenMathematics reads the tooltip aloud):
 // an input how its current text reads, a result its formula with the numbers
 // of the last Calculate, or nothing more after Clear. The texts are built only
 // when wanted: at the first tooltip asked for, or at once while assistive
@@ -42,6 +44,7 @@ private:
     void fill();
 
     ExplainedFields m_fields;
+    QHash<const QLineEdit *, QString> m_written; // each field's explanation as the tooltip shows it
     std::optional<CalculationInputs> m_inputs;
     bool m_filled = false;
 };

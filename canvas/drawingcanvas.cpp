@@ -291,9 +291,10 @@ void DrawingCanvas::keyPressEvent(QKeyEvent *event)
 void DrawingCanvas::focusInEvent(QFocusEvent *event)
 {
     QFrame::focusInEvent(event);
-    // Focus that came from the keyboard shows the cross-hair, as a browser
-    // shows :focus-visible; a click keeps the plain sunken border.
-    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason)
+    // Focus that did not come from a press shows the cross-hair, as a browser
+    // shows :focus-visible: Tab, and a screen reader that moves the focus
+    // here, so that Space records at once; a click keeps the sunken border.
+    if (event->reason() != Qt::MouseFocusReason)
         m_cursorShown = true;
     update();
 }

@@ -53,10 +53,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (std::isnan(value))
         fail("NaN", bytes, value);
     const auto exact = readExactNumber(QString::fromUtf8(bytes.data(), qsizetype(bytes.size())));
-    if (exact.has_value() == std::isinf(value))
-        fail("exact reading present only for an infinity", bytes, value);
-    // Below 1e-400 the exact reading is 0, where a double may hold 1e-320; a
-    // long &H or &O integer is summed in doubles, rounded at every digit.
+    // Beyond the range, too large or too small to be told from 0, there is
+    // no exact reading; every other number has one.
+    if (exact && std::isinf(value))
+        fail("exact reading present for an infinity", bytes, value);
+    if (!exact && std::isfinite(value) && value != 0.0)
+        fail("no exact reading for a finite number", bytes, value);
+    if (exact && value == 0.0 && *exact != 0)
+        fail("exact reading for a number a double cannot tell from 0", bytes, value);
+    // A long &H or &O integer is summed in doubles, rounded at every digit.
     const double rounded = exact ? toDouble(*exact) : value;
     const double slack =
         bytes.find('&') == std::string::npos ? 0.0 : std::ldexp(std::abs(value), -48);

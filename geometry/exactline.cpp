@@ -45,12 +45,17 @@ std::optional<std::array<ExactNumber, 8>> readExactInputs(const std::array<QStri
 double toDouble(const ExactNumber &value)
 {
     // Compared first: the conversion of a quotient past the double range is
-    // not promised to saturate.
-    static const ExactNumber largest(std::numeric_limits<double>::max());
-    if (value > largest)
-        return std::numeric_limits<double>::infinity();
-    if (value < -largest)
-        return -std::numeric_limits<double>::infinity();
+    // not promised to saturate. Rounded to nearest, everything below the
+    // halfway point 2^1024 - 2^970 between the largest double and the next
+    // power of two is the largest double; from there on it is infinite.
+    constexpr double largest = std::numeric_limits<double>::max();
+    static const ExactNumber halfway = ExactNumber(largest) + ExactNumber(std::ldexp(1.0, 970));
+    const ExactNumber size = abs(value);
+    if (size >= halfway)
+        return value > 0 ? std::numeric_limits<double>::infinity()
+                         : -std::numeric_limits<double>::infinity();
+    if (size > ExactNumber(largest))
+        return value > 0 ? largest : -largest;
     return value.convert_to<double>();
 }
 

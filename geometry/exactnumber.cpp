@@ -9,8 +9,9 @@ namespace {
 
 using boost::multiprecision::cpp_int;
 
-// Below this power of ten no double is left; the limit also keeps a typed
-// exponent like "1e-999999999" from building a number of a billion digits.
+// Below this power of ten no double is left (such numbers are turned away
+// before); the limit also keeps a typed exponent like "1e-999999999" from
+// building a number of a billion digits.
 constexpr long kSmallestPower = -400;
 
 cpp_int radixInteger(const std::string &digits, int radix)
@@ -72,17 +73,29 @@ ExactNumber decimalValue(const std::string &spelling)
     return negative ? ExactNumber(-value) : value;
 }
 
+// Whether the digits before any exponent are other than zeros.
+bool hasNonZeroDigit(const std::string &spelling)
+{
+    const std::string digits = spelling.substr(0, spelling.find('e'));
+    return digits.find_first_of("123456789") != std::string::npos;
+}
+
 } // namespace
 
 std::optional<ExactNumber> readExactNumber(QStringView text)
 {
     // Checked first: past the double range the digits may be many thousands.
-    if (!std::isfinite(ReadNumber(text)))
+    const double rounded = ReadNumber(text);
+    if (!std::isfinite(rounded))
         return std::nullopt;
     const LeadingNumber number = scanLeadingNumber(text);
     if (number.radix != 10)
         return ExactNumber(radixInteger(number.spelling, number.radix));
     if (number.spelling.empty())
         return ExactNumber(0);
+    // A number that no double tells from 0 is beyond the range, as one too
+    // large for a double is: every field shows it as 0, so it decides as 0.
+    if (rounded == 0.0 && hasNonZeroDigit(number.spelling))
+        return std::nullopt;
     return decimalValue(number.spelling);
 }

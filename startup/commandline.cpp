@@ -5,7 +5,9 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
 
 namespace {
 
@@ -29,6 +31,67 @@ struct OwnOptions
         parser.addOption(version);
     }
 };
+
+// Qt's own options, which the application object and the X11 platform
+// plugin take out of the command line: those followed by a value, and
+// switches. Either spelling, "-platform" or "--platform", is Qt's.
+const char *const kQtOptionsWithValue[] = { "platform", "platformpluginpath", "platformtheme",
+    "plugin", "qwindowgeometry", "geometry", "qwindowtitle", "title", "qwindowicon", "icon",
+    "session", "style", "stylesheet", "qmljsdebugger", "display", "name", "visual" };
+const char *const kQtSwitches[] = { "reverse", "testability", "widgetcount", "qdevel", "qdebug",
+    "nograb", "dograb" };
+
+// The arguments as the application object would leave them: Qt's own
+// options and their values taken out.
+QStringList withoutQtOptions(const QStringList &arguments)
+{
+    QStringList left { arguments.value(0) };
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString &argument = arguments[i];
+        QStringView name = argument;
+        if (name.startsWith(QLatin1String("--")))
+            name = name.sliced(1);
+        const auto named = [name](const char *option) {
+            return name.size() > 1 && name.sliced(1) == QLatin1String(option);
+        };
+        if (!name.startsWith(u'-')) {
+            left << argument;
+        } else if (std::any_of(std::begin(kQtSwitches), std::end(kQtSwitches), named)) {
+            continue;
+        } else if (std::any_of(
+                       std::begin(kQtOptionsWithValue), std::end(kQtOptionsWithValue), named)) {
+            if (i + 1 < arguments.size())
+                ++i;
+            else
+                left << argument; // no value: Qt leaves it too
+        } else if (!name.startsWith(QLatin1String("-style="))
+            && !name.startsWith(QLatin1String("-stylesheet="))
+            && !name.startsWith(QLatin1String("-qmljsdebugger="))) {
+            left << argument;
+        }
+    }
+    return left;
+}
+
+// What is wrong with arguments that Qt has no use for, if anything.
+std::optional<QString> argumentError(const QStringList &left)
+{
+    if (left.size() <= 1)
+        return std::nullopt;
+    OwnOptions own;
+    if (!own.parser.parse(left))
+        return own.parser.errorText();
+    if (!own.parser.positionalArguments().isEmpty())
+        return QStringLiteral("Unexpected argument '%1'.")
+            .arg(own.parser.positionalArguments().first());
+    return std::nullopt;
+}
+
+int reportArgumentError(const QString &error)
+{
+    std::fprintf(stderr, "vertisel: %s Try 'vertisel --help'.\n", qPrintable(error));
+    return 2;
+}
 
 } // namespace
 
@@ -55,23 +118,15 @@ std::optional<int> handleCommandLine(int argc, char *argv[])
             qPrintable(QCoreApplication::applicationVersion()));
         return 0;
     }
+    // A mistyped option is named before any display is looked for.
+    if (const auto error = argumentError(withoutQtOptions(QCoreApplication::arguments())))
+        return reportArgumentError(*error);
     return std::nullopt;
 }
 
 std::optional<int> rejectUnknownArguments()
 {
-    const QStringList left = QCoreApplication::arguments();
-    if (left.size() <= 1)
-        return std::nullopt;
-    OwnOptions own;
-    QString error;
-    if (!own.parser.parse(left))
-        error = own.parser.errorText();
-    else if (!own.parser.positionalArguments().isEmpty())
-        error = QStringLiteral("Unexpected argument '%1'.")
-                    .arg(own.parser.positionalArguments().first());
-    else
-        return std::nullopt;
-    std::fprintf(stderr, "vertisel: %s Try 'vertisel --help'.\n", qPrintable(error));
-    return 2;
+    if (const auto error = argumentError(QCoreApplication::arguments()))
+        return reportArgumentError(*error);
+    return std::nullopt;
 }

@@ -5,6 +5,8 @@
 #include <QLocale>
 #include <QToolTip>
 
+#include <limits>
+
 // Pressing "Изчисли" on the real window, under United States English.
 class TestCalculate : public QObject
 {
@@ -107,6 +109,19 @@ void TestCalculate::examples_data()
         << QStringList { "1e-3", "0", "&H10", "1e1", "0", "&O10", "4", "0.004e3" }
         << QStringList { "-10.0000", "15.9990", "0.0100", "0.6250", "4.0000", "4.0000", "-32.0000",
                "-1.0000", "4.9233", "3.0767" };
+    // Just above the largest double, the crossing rounds to it, as C1 does.
+    const QString largest = QLocale().toString(std::numeric_limits<double>::max(), 'f', 4);
+    QTest::newRow("crossing rounds to the largest double")
+        << QStringList { "1.7976931348623158e308", "0", "1.7976931348623158e308", "1", "0", "5",
+               "1", "5" }
+        << QStringList { "-1.0000", "0.0000", largest, "999.9999", "0.0000", "1.0000", "-5.0000",
+               "0.0000", largest, "5.0000" };
+    // Too small for a double is beyond the range, as 1e400 is: 0 decides.
+    for (const char *tiny : { "1e-330", "1e-401", "1e-402" })
+        QTest::addRow("%s counts as 0", tiny)
+            << QStringList { "1", tiny, "1", "0", "0", "1", "1", "0" }
+            << QStringList { "0.0000", "0.0000", "0.0000", "999.9999", "1.0000", "1.0000",
+                   "-1.0000", "-1.0000", "", "" };
     QTest::newRow("slope and point beyond range")
         << QStringList { "0", "0", "1e-300", "1e10", "1", "0", "1", "1" }
         << QStringList { "-10,000,000,000.0000", "0.0000", "0.0000", "", "-1.0000", "0.0000",
@@ -205,7 +220,8 @@ void TestCalculate::explanationsFollowCalculateAndClear()
     WindowProbe probe { w };
     w.show();
     QVERIFY(QTest::qWaitForWindowActive(&w));
-    const auto hover = [&](int index, const QString &expected) {
+    // The description says the tooltip's mathematics in words.
+    const auto hover = [&](int index, const QString &expected, QString spoken = QString()) {
         // What the application sends a field once the pointer has rested on
         // it; sent here directly, as the tooltip timer's timing differs from
         // one window system to another.
@@ -214,19 +230,21 @@ void TestCalculate::explanationsFollowCalculateAndClear()
         QHelpEvent rest(QEvent::ToolTip, at, field->mapToGlobal(at));
         QCoreApplication::sendEvent(field, &rest);
         QCOMPARE(field->toolTip(), expected);
-        QCOMPARE(field->accessibleDescription(), expected);
+        QCOMPARE(field->accessibleDescription(), spoken.isEmpty() ? expected : spoken);
     };
-    hover(4, "A1 = y1 − y2");
+    hover(4, "A1 = y1 − y2", "A1 е равно на y1 минус y2");
     hover(1, "y на първата точка на права 1");
     typeInputs(probe, { "1", "15", "10", "15", "5", "1", "5", "25" });
     probe.calculate();
     probe.field(kLine1Y1)->setFocus();
     QTest::keyClick(w.windowHandle(), '7'); // an input explains its current text
     QCOMPARE(probe.text(kLine1Y1), QStringLiteral("157"));
-    hover(4, "Права 1: 9y − 135 = 0\nA1 = y1 − y2 = 15 − 15 = 0.0000");
+    hover(4, "Права 1: 9y − 135 = 0\nA1 = y1 − y2 = 15 − 15 = 0.0000",
+        "Права 1: 9y минус 135 е равно на 0\nA1 е равно на y1 минус y2, равно на 15 минус 15, "
+        "равно на 0.0000");
     hover(1, "y на първата точка на права 1\n„157“ е прочетено като 157");
     probe.clear();
-    hover(4, "A1 = y1 − y2");
+    hover(4, "A1 = y1 − y2", "A1 е равно на y1 минус y2");
     probe.press({ 10, 20 });
     hover(0, "x на първата точка на права 1\n„150“ е прочетено като 150");
     // A tooltip is never wider than the screen, however long the number.

@@ -232,9 +232,15 @@ void TestCanvas::constructionDrawn()
     QCOMPARE(probe.at(image, { 100, 180 }), blank);
 }
 
+namespace {
+constexpr int kByTab = 0, kByPress = 1, kByAssistive = 2;
+}
+
 void TestCanvas::keyboardCapture_data()
 {
-    QTest::addColumn<bool>("clickFirst"); // focus by a press at the pixel, not by Tab
+    // How the canvas gets the focus: Tab, a press at the pixel, or a screen
+    // reader's focus action.
+    QTest::addColumn<int>("focusBy");
     QTest::addColumn<QList<int>>("keys");
     QTest::addColumn<int>("repeats"); // auto-repeated presses of the last key
     QTest::addColumn<QPoint>("pixel");
@@ -243,31 +249,34 @@ void TestCanvas::keyboardCapture_data()
         return QKeyCombination(Qt::ShiftModifier, key).toCombined();
     };
     QTest::newRow("Space at the centre")
-        << false << QList<int> { Qt::Key_Space } << 0 << QPoint(100, 98);
+        << kByTab << QList<int> { Qt::Key_Space } << 0 << QPoint(100, 98);
     QTest::newRow("arrows move the cross-hair")
-        << false
+        << kByTab
         << QList<int> { Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Return }
         << 0 << QPoint(103, 99);
     QTest::newRow("Shift moves ten, keypad Enter")
-        << false
+        << kByTab
         << QList<int> { Qt::Key_Left, shift(Qt::Key_Left), shift(Qt::Key_Up),
                QKeyCombination(Qt::KeypadModifier, Qt::Key_Enter).toCombined() }
         << 0 << QPoint(89, 88);
     QTest::newRow("stops at the edge")
-        << false
+        << kByTab
         << (QList<int> { Qt::Key_Up } << QList<int>(12, shift(Qt::Key_Up)) << Qt::Key_Space) << 0
         << QPoint(100, 0);
     QTest::newRow("held Space records once")
-        << false << QList<int> { Qt::Key_Space } << 6 << QPoint(100, 98);
+        << kByTab << QList<int> { Qt::Key_Space } << 6 << QPoint(100, 98);
+    QTest::newRow("Space after a screen reader's focus")
+        << kByAssistive << QList<int> { Qt::Key_Space } << 0 << QPoint(100, 98);
     QTest::newRow("stray Space after a click")
-        << true << QList<int> { Qt::Key_Space } << 0 << QPoint(30, 40);
+        << kByPress << QList<int> { Qt::Key_Space } << 0 << QPoint(30, 40);
     QTest::newRow("stray Enter after a click")
-        << true << QList<int> { Qt::Key_Return } << 0 << QPoint(30, 40);
+        << kByPress << QList<int> { Qt::Key_Return } << 0 << QPoint(30, 40);
 }
 
 void TestCanvas::keyboardCapture()
 {
-    QFETCH(bool, clickFirst);
+    QFETCH(int, focusBy);
+    const bool clickFirst = focusBy == kByPress;
     QFETCH(QList<int>, keys);
     QFETCH(int, repeats);
     QFETCH(QPoint, pixel);
@@ -276,10 +285,13 @@ void TestCanvas::keyboardCapture()
     probe.clear();
     DrawingCanvas *canvas = probe.canvas();
     probe.field(kK2)->setFocus();
-    if (clickFirst)
+    if (focusBy == kByPress)
         probe.press(pixel);
-    else
+    else if (focusBy == kByTab)
         QTest::keyClick(probe.handle(), Qt::Key_Tab);
+    else
+        QAccessible::queryAccessibleInterface(canvas)->actionInterface()->doAction(
+            QAccessibleActionInterface::setFocusAction());
     QCOMPARE(QApplication::focusWidget(), canvas);
     for (const int key : keys) {
         const auto combination = QKeyCombination::fromCombined(key);

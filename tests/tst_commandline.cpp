@@ -38,6 +38,9 @@ void TestCommandLine::run_data()
                                     << QString("Unknown option 'frobnicate'");
     QTest::newRow("stray argument") << QStringList { "-style", "fusion", "points.txt" } << offscreen
                                     << 2 << QString() << QString("'points.txt'");
+    QTest::newRow("unknown option, no display")
+        << QStringList { "-style", "fusion", "--no-such-option" } << none << 2 << QString()
+        << QString("Unknown option 'no-such-option'");
     QTest::newRow("platform on the command line, no display variable")
         << QStringList { "-platform", "nosuch" } << none << 1 << QString()
         << QString("platform plugin 'nosuch' is not installed");

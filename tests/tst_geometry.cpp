@@ -3,6 +3,7 @@
 #include "geometry/lineequation.h"
 #include "geometry/numberformat.h"
 #include "geometry/numberreading.h"
+#include "geometry/spokenmathematics.h"
 
 #include <QLocale>
 #include <QTest>
@@ -80,7 +81,8 @@ void TestGeometry::readNumber_data()
     QTest::newRow("sign before prefix") << "-&H10" << 0.0 << QString();
     QTest::newRow("beyond double range") << "1e400" << kInf << QString("none");
     QTest::newRow("beyond double range, negative") << "-1e400" << -kInf << QString("none");
-    QTest::newRow("below double range") << "1e-400" << 0.0 << "1/1" + QString(400, u'0');
+    QTest::newRow("too small for a double: beyond range") << "1e-330" << 0.0 << QString("none");
+    QTest::newRow("zero with an exponent is zero") << "0e-999" << 0.0 << QString();
     QTest::newRow("huge exponent digits") << "1e99999999999999999999" << kInf << QString("none");
     QTest::newRow("decimal fraction, exactly") << "0.1" << 0.1 << QString("1/10");
     QTest::newRow("exponent, exactly") << "-1e-3" << -0.001 << QString("-1/1000");
@@ -266,6 +268,8 @@ namespace {
 
 QString explanationOf(const CalculationExplanation &explained, const QString &item)
 {
+    if (item.startsWith(u"spoken "))
+        return spokenMathematics(explanationOf(explained, item.sliced(7)));
     if (item == u"Xt" || item == u"Yt")
         return explained.of(item == u"Xt" ? CrossingCoordinate::X : CrossingCoordinate::Y);
     const int line = item.back().digitValue() - 1;
@@ -392,6 +396,26 @@ void TestGeometry::explanations_data()
         << "en_US" << unreadable << "x2 of line 1" << L { "„&H1F“ е прочетено като 31 (&H" };
     QTest::newRow("unreadable: results use the numbers read")
         << "bg_BG" << unreadable << "A1" << L { "A1 = y1 − y2 = 1 − 10 = −9,0000" };
+    // What a screen reader says: the operators in words, the typed text as typed.
+    QTest::newRow("spoken: C1 product by product")
+        << "en_US" << task << "spoken C1"
+        << L { "C1 е равно на x1 по y2 минус x2 по y1, равно на 1 по 15 минус 10 по 15, равно на "
+               "15 минус 150, равно на минус 135.0000" };
+    QTest::newRow("spoken: division, fraction, Bulgarian")
+        << "bg_BG" << fractions << "spoken k1"
+        << L { "y е равно на минус 11 върху 3 по x плюс 1, b е равно на 1\n",
+               "k1 е равно на y2 минус y1, делено на x2 минус x1, равно на минус 10 минус 1, "
+               "делено на 3 минус 0, равно на минус 11 върху 3, приблизително минус 3,6667" };
+    QTest::newRow("spoken: not equal")
+        << "en_US" << fractions << "spoken Xt"
+        << L { "k1 е равно на минус 11 върху 3, не е равно на k2, равно на минус 1: пресичат се",
+               "Xt е равно на минус C1 по B2 плюс C2 по B1, делено на A1 по B2 минус A2 по B1" };
+    QTest::newRow("spoken: power of ten")
+        << "en_US" << L { "0", "0", "1", "1", "0", "1e-300", "1", "1" } << "spoken Xt"
+        << L { "минус 1 по 10 на степен минус 300\n" };
+    QTest::newRow("spoken: typed text as typed")
+        << "en_US" << L { "1/2−(3)", "0", "1", "1", "0", "0", "1", "0" } << "spoken x1 of line 1"
+        << L { "„1/2−(3)“ е прочетено като 1 (чете се само началното число" };
     QTest::newRow("long text cut short")
         << "en_US" << L { QString(99, u'7'), "0", "1", "1", "0", "0", "1", "0" } << "x1 of line 1"
         << L { "„" + QString(24, u'7') + "…“" };

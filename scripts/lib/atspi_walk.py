@@ -327,8 +327,9 @@ def canvas_description(app):
     return canvas.description
 
 
-def typed_run(app):  # returns how often the canvas changed
-    """Inputs through EditableText, Calculate through Action."""
+def typed_run(app, program_pid, display):  # returns how often the canvas changed
+    """Inputs through EditableText, Calculate through Action; then the canvas
+    focused through Component, as a screen reader moves the focus."""
     points = ["1", "15", "10", "15", "5", "1", "5", "25"]
     for name, value in zip(INPUTS, points):
         field = find(app, name)
@@ -357,7 +358,22 @@ def typed_run(app):  # returns how often the canvas changed
     description = canvas_description(app)
     print(f"canvas description: {description}")
     check_crossing(values, description)
-    return 1  # Calculate changed the canvas once
+    # Focus from assistive technology shows the cross-hair: Space then acts
+    # at once, with no arrow pressed first.
+    found = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--pid",
+                            str(program_pid)], env=dict(os.environ, DISPLAY=display),
+                           timeout=10, stdout=subprocess.PIPE, text=True).stdout.split()
+    if not check(bool(found), "xdotool found no visible window of the program"):
+        return 1
+    xdotool(display, "windowfocus", "--sync", found[0])
+    canvas = find(app, CANVAS)
+    check(canvas.queryComponent().grabFocus(), "grabFocus on the canvas was refused")
+    check(wait_for(lambda: focus_moves and focus_moves[-1] == CANVAS, 3),
+          "grabFocus did not move the focus to the canvas")
+    xdotool(display, "key", "space")
+    check(wait_for(lambda: canvas_description(app) != description, 3),
+          "Space after grabFocus on the canvas did nothing (no cross-hair)")
+    return 1  # Calculate changed the canvas once; the focused canvas is not announced
 
 
 def check_crossing(values, description):
@@ -467,7 +483,7 @@ def main():
             print_tree(app)
             check_structure(app)
             before = len(announced)
-            changes = typed_run(app)
+            changes = typed_run(app, app_process.pid, display)
         else:
             before = len(announced)
             changes = keys_run(app, app_process.pid, display)

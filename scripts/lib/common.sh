@@ -12,8 +12,9 @@ BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev libboost-dev fonts
 # bus, at-spi bus, the Python client, a virtual X server and key presses.
 A11Y_PACKAGES=(at-spi2-core python3-pyatspi dbus xvfb xauth xdotool)
 # A real screen reader whose speech goes to a file: Orca and speech-dispatcher
-# (its generic module runs a shell command; ALSA's null device stands in for sound).
-SCREEN_READER_PACKAGES=(orca speech-dispatcher)
+# (its generic module runs a shell command; ALSA's null device stands in for sound);
+# espeak-ng shows how its Bulgarian voice says the spoken explanations.
+SCREEN_READER_PACKAGES=(orca speech-dispatcher espeak-ng)
 
 die() {
     echo "error: $*" >&2

@@ -66,6 +66,28 @@ def step(display, log, keys, phrases, what, delay=10):
     return heard
 
 
+# Results whose explanations must be heard in words after Calculate.
+SPOKEN = tuple(f"{c}:" for c in ("A1", "C1", "k1", "X"))
+
+
+def spoken_mathematics(name, heard):
+    """The formula said as a teacher says it: the operators in Bulgarian
+    words, no symbol left for the voice to drop, spell or say in English.
+    Only the names (x1, A1, ...) are Latin letters, so espeak-ng's Bulgarian
+    voice must not switch to English once they are left out."""
+    formulas = [line for line in heard.splitlines() if "равно на" in line]
+    check(formulas, f"{name}: Orca said no formula in words: {heard!r}")
+    for symbol in ("·", "−", "≠", "≈", "/", "средна точка"):
+        check(symbol not in heard, f"{name}: Orca said {symbol!r}: {heard!r}")
+    words = re.sub(r"[A-Za-z]+[0-9]*", " ", "\n".join(formulas))
+    phonemes = subprocess.run(["espeak-ng", "-v", "bg", "-x", "-q", "--stdin"], input=words,
+                              stdout=subprocess.PIPE, text=True, timeout=30).stdout
+    check(phonemes and "(en)" not in phonemes,
+          f"{name}: espeak-ng switches to English: {phonemes!r}")
+    print(f"spoken {name} {formulas[-1] if formulas else ''}\n  espeak-ng -v bg -x: "
+          f"{phonemes.splitlines()[-1] if phonemes else ''}")
+
+
 def caption(name):  # Orca names a field by its caption, its group on entering it
     return name.split(". ")[-1].split(": ")[-1] if name[-1] == ":" else name
 
@@ -106,8 +128,12 @@ def task(app, pid, display, log):
         value = [f"{values[name]} избрано" if values[name] else EMPTY] if name in values else []
         if name == walk.CANVAS:
             value = ["Точка 2 на права 2: X = 1500, Y = 2400.", "Правите се пресичат"]
-        heard = step(display, log, ["Tab"], [caption(name)] + value, f"Tab to {name}")
+        explained = name in walk.RESULTS and name.endswith(SPOKEN)
+        heard = step(display, log, ["Tab"], [caption(name)] + value + ["равно на"] * explained,
+                     f"Tab to {name}")
         check(name != walk.CANVAS or "празен" not in heard, "the drawn canvas is told as empty")
+        if explained:
+            spoken_mathematics(name, heard)
 
 
 def main():

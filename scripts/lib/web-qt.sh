@@ -22,12 +22,13 @@ QT_WEB_FLAGS=(
     # Reached from code the program does run (the accessibility factory
     # names every widget class, QWidget and QApplication reach the graphics
     # view, style sheets, message boxes), so the linker keeps them unless
-    # they are configured out.
+    # they are configured out. The main window, menu bar and tool bar stay:
+    # Qt 6.4's compatibility code includes their headers unconditionally.
     -DFEATURE_style_stylesheet=OFF -DFEATURE_graphicsview=OFF -DFEATURE_graphicseffect=OFF
     -DFEATURE_itemviews=OFF -DFEATURE_spinbox=OFF -DFEATURE_datetimeedit=OFF
     -DFEATURE_calendarwidget=OFF -DFEATURE_dial=OFF -DFEATURE_slider=OFF -DFEATURE_lcdnumber=OFF
     -DFEATURE_tabbar=OFF -DFEATURE_tabwidget=OFF -DFEATURE_mdiarea=OFF -DFEATURE_dockwidget=OFF
-    -DFEATURE_mainwindow=OFF -DFEATURE_menubar=OFF -DFEATURE_toolbar=OFF -DFEATURE_toolbox=OFF
+    -DFEATURE_toolbox=OFF
     -DFEATURE_splitter=OFF -DFEATURE_textbrowser=OFF -DFEATURE_keysequenceedit=OFF
     -DFEATURE_commandlinkbutton=OFF -DFEATURE_progressbar=OFF -DFEATURE_stackedwidget=OFF
     -DFEATURE_rubberband=OFF -DFEATURE_sizegrip=OFF -DFEATURE_splashscreen=OFF

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QEvent>
 #include <QObject>
 #include <QTimer>
@@ -9,6 +10,20 @@
 #include <emscripten/val.h>
 
 #include <string>
+#endif
+
+#ifndef Q_OS_WASM
+// Copies the "VmRSS:" line of /proc/self/status, in KiB, into the file.
+inline void writeResidentKiB(const QString &path)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    QFile out(path);
+    if (!status.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly))
+        return;
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            out.write(line.mid(6).trimmed().split(' ').value(0) + '\n');
+}
 #endif
 
 // Ends the application right after the watched window's first frame: the
@@ -32,7 +47,17 @@ protected:
                     .call<void>("mark", std::string("window-painted"));
             });
 #else
-            QTimer::singleShot(0, QCoreApplication::instance(), &QCoreApplication::quit);
+            // With VERTISEL_SETTLED_RSS set to a file: the resident memory once
+            // the mapped window has idled for 1.5 s goes there, then the end.
+            const QString settled = qEnvironmentVariable("VERTISEL_SETTLED_RSS");
+            if (settled.isEmpty()) {
+                QTimer::singleShot(0, QCoreApplication::instance(), &QCoreApplication::quit);
+            } else {
+                QTimer::singleShot(1500, QCoreApplication::instance(), [settled] {
+                    writeResidentKiB(settled);
+                    QCoreApplication::quit();
+                });
+            }
 #endif
         }
         return QObject::eventFilter(watched, event);

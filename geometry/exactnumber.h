@@ -2,7 +2,21 @@
 
 #include <QStringView>
 
+// Boost's rationals include <iostream>, whose static initialiser in every
+// file that includes it (libstdc++ before GCC 13) sets up cin, cout and their
+// locales at start-up: some 300 KiB of resident memory for streams the program
+// never uses. The rationals themselves need only istream and ostream.
+#include <istream>
+#include <ostream>
+#if defined(__GLIBCXX__) && !defined(_GLIBCXX_IOSTREAM)
+#define _GLIBCXX_IOSTREAM
+#define VERTISEL_IOSTREAM_LEFT_OUT
+#endif
 #include <boost/multiprecision/cpp_int.hpp>
+#ifdef VERTISEL_IOSTREAM_LEFT_OUT
+#undef _GLIBCXX_IOSTREAM
+#undef VERTISEL_IOSTREAM_LEFT_OUT
+#endif
 
 #include <optional>
 

@@ -22,8 +22,9 @@ QT_WEB_FLAGS=(
     # Reached from code the program does run (the accessibility factory
     # names every widget class, QWidget and QApplication reach the graphics
     # view, style sheets, message boxes), so the linker keeps them unless
-    # they are configured out. The main window, menu bar and tool bar stay:
-    # Qt 6.4's compatibility code includes their headers unconditionally.
+    # they are configured out. The main window, menu bar, tool bar, message
+    # box and button box stay: Qt 6.4's compatibility code and accessibility
+    # factory include their headers unconditionally.
     -DFEATURE_style_stylesheet=OFF -DFEATURE_graphicsview=OFF -DFEATURE_graphicseffect=OFF
     -DFEATURE_itemviews=OFF -DFEATURE_spinbox=OFF -DFEATURE_datetimeedit=OFF
     -DFEATURE_calendarwidget=OFF -DFEATURE_dial=OFF -DFEATURE_slider=OFF -DFEATURE_lcdnumber=OFF
@@ -34,7 +35,7 @@ QT_WEB_FLAGS=(
     -DFEATURE_rubberband=OFF -DFEATURE_sizegrip=OFF -DFEATURE_splashscreen=OFF
     -DFEATURE_wizard=OFF -DFEATURE_colordialog=OFF -DFEATURE_fontdialog=OFF -DFEATURE_filedialog=OFF
     -DFEATURE_inputdialog=OFF -DFEATURE_errormessage=OFF -DFEATURE_progressdialog=OFF
-    -DFEATURE_messagebox=OFF -DFEATURE_dialogbuttonbox=OFF -DFEATURE_syntaxhighlighter=OFF
+    -DFEATURE_syntaxhighlighter=OFF
     -DFEATURE_effects=OFF -DFEATURE_movie=OFF -DFEATURE_undocommand=OFF -DFEATURE_whatsthis=OFF
     -DFEATURE_scroller=OFF -DFEATURE_pdf=OFF
     -DFEATURE_jalalicalendar=OFF -DFEATURE_islamiccivilcalendar=OFF -DFEATURE_hijricalendar=OFF
@@ -50,6 +51,15 @@ drop_builtin_web_fonts() {
     sed -i '/^qt_internal_add_resource(QWasmIntegrationPlugin "wasmfonts"/,/^)/d' "$file"
 }
 
+# Without the item views, nothing brings QHash into the common style's
+# private header, which uses it: the include it lacks.
+complete_style_includes() {
+    local file=$1/src/widgets/styles/qcommonstyle_p.h
+    grep -q '^#include "qstyleanimation_p.h"$' "$file" \
+        || die "the common style's header is not as this script expects it ($file)"
+    sed -i 's|^#include "qstyleanimation_p.h"$|&\n#include <QtCore/qhash.h>|' "$file"
+}
+
 EMSCRIPTEN_TOOLCHAIN=/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake
 
 # Debian's emcc needs its node modules (acorn) from Debian's folder, which a
@@ -62,7 +72,7 @@ qt_web_cache_prefix() {
         echo "$1"
         emcc --version 2>/dev/null | head -n1
         printf '%s\n' "${QT_WEB_FLAGS[@]}"
-        declare -f drop_builtin_web_fonts
+        declare -f drop_builtin_web_fonts complete_style_includes
     } | sha256sum | cut -c1-12)
     echo "$CACHE_ROOT/qt-$version-wasm-$key"
 }
@@ -93,6 +103,7 @@ ensure_web_qt() {
     echo "Qt $version for the browser: not cached, building it into $prefix (about 40 minutes on 2 cores)"
     fetch_qt_source "$work/src" "$version"
     drop_builtin_web_fonts "$work/src/qtbase"
+    complete_style_includes "$work/src/qtbase"
     rm -rf "$prefix" "$work/build"
     cmake -S "$work/src/qtbase" -B "$work/build" -G Ninja \
         -DCMAKE_TOOLCHAIN_FILE="$EMSCRIPTEN_TOOLCHAIN" \

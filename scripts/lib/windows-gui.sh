@@ -5,8 +5,12 @@
 #      that clears the photo, four clicked points, "Изчисли", and the
 #      construction in the screenshot BUILD/vertisel-wine.png;
 #   2. the installer: silent install, the Start-menu entry and the uninstall
-#      entry, a start of the installed program, silent uninstall.
-#   windows-gui.sh BUILD SETUP.exe      (WINEPREFIX and DISPLAY set)
+#      entry, a start of the installed program, silent uninstall;
+#   3. the MSI, in a fresh prefix: silent install, files, shortcut and entry,
+#      a start of the installed program; a newer MSI over it leaves one
+#      entry; the older one is then refused; msiexec /x leaves nothing.
+#   windows-gui.sh BUILD SETUP.exe MSI NEWER.msi MSI_PREFIX
+#                                       (WINEPREFIX and DISPLAY set)
 set -u
 die() {
     echo "error: $*" >&2
@@ -14,6 +18,9 @@ die() {
 }
 build=$1
 setup=$2
+msi=$3
+newer_msi=$4
+msi_prefix=$5
 export WINEDEBUG=-all
 
 readonly TITLE="Аналитична геометрия - пресечна точка"
@@ -27,7 +34,8 @@ openbox >/dev/null 2>&1 &
 wm=$!
 trap 'kill $wm 2>/dev/null; wineserver -k 2>/dev/null' EXIT
 
-# Waits for the program's window and prints its X id.
+# Waits for the program's window and prints its X id; called as
+# win=$(find_window) || exit 1, since its die ends only the command substitution.
 find_window() {
     local id
     id=$(timeout 60 xdotool search --sync --onlyvisible --name "^$TITLE\$" 2>/dev/null | head -n1)
@@ -64,10 +72,26 @@ click() { # window-relative X Y
     sleep 0.5
 }
 
+readonly UNINSTALL_ROOT='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
+entry_value() { # KEY below UNINSTALL_ROOT, NAME
+    wine reg query "$UNINSTALL_ROOT\\$1" /v "$2" 2>/dev/null \
+        | sed -n "s/.*$2[[:space:]]*REG_[A-Z_]*[[:space:]]*//p" | tr -d '\r'
+}
+# The publisher and help link both installers write into their uninstall
+# entry, as packaging/windows/product.nsh gives them.
+expect_product_entry() { # KEY below UNINSTALL_ROOT
+    local name expected
+    for name in PUBLISHER:Publisher HELP_LINK:HelpLink; do
+        expected=$(sed -n "s/^!define ${name%%:*} \"\(.*\)\"\r\?\$/\1/p" "$(dirname "$0")/../../packaging/windows/product.nsh")
+        [ -n "$expected" ] && [ "$(entry_value "$1" "${name#*:}")" = "$expected" ] \
+            || die "the uninstall entry $1 has ${name#*:} \"$(entry_value "$1" "${name#*:}")\", expected \"$expected\""
+    done
+}
+
 # 1. The window.
 shot="$build/vertisel-wine.png"
 wine "$build/stage/vertisel.exe" >/dev/null 2>&1 &
-win=$(find_window)
+win=$(find_window) || exit 1
 # Wine's X window is the client area; xwininfo gives its place on the screen.
 info=$(xwininfo -id "$win")
 wx=$(sed -n 's/.*Absolute upper-left X: *//p' <<<"$info")
@@ -119,9 +143,10 @@ for file in vertisel.exe uninstall.exe LICENSE.txt README.txt; do
 done
 link="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Vertisel.lnk"
 [ -f "$link" ] || die "the installer made no Start-menu entry"
+expect_product_entry Vertisel
 
 wine "$unix_folder/vertisel.exe" >/dev/null 2>&1 &
-win=$(find_window)
+win=$(find_window) || exit 1
 wineserver -k
 wineserver -w
 
@@ -131,3 +156,63 @@ wineserver -w
 [ ! -e "$link" ] || die "the uninstaller left the Start-menu entry"
 wine reg query "HKLM\\$UNINSTALL_KEY" >/dev/null 2>&1 && die "the uninstaller left its uninstall entry"
 echo "Installer under Wine: silent install into $folder, Start-menu entry, start, silent uninstall"
+
+# 3. The MSI, as a lab's deployment tool runs it.
+export WINEPREFIX=$msi_prefix
+[ -f "$msi" ] && [ -f "$newer_msi" ] || die "no MSI to try: $msi, $newer_msi"
+msi_property() { # MSI NAME
+    msiinfo export "$1" Property | sed -n "s/^$2\t\(.*\)\r\$/\1/p"
+}
+msiexec() { # /i|/x MSI
+    wine msiexec "$1" "$(winepath -w "$2")" /qn
+    local status=$?
+    wineserver -w
+    return $status
+}
+# The uninstall entries of every version of Vertisel, as "code version" lines.
+entries() {
+    local key
+    wine reg query "$UNINSTALL_ROOT" 2>/dev/null | tr -d '\r' | sed -n 's/.*\\\({[-0-9A-F]*}\)$/\1/p' \
+        | while read -r key; do
+            [ "$(entry_value "$key" DisplayName)" = Vertisel ] && echo "$key $(entry_value "$key" DisplayVersion)"
+        done
+}
+code=$(msi_property "$msi" ProductCode)
+version=$(msi_property "$msi" ProductVersion)
+newer_code=$(msi_property "$newer_msi" ProductCode)
+newer_version=$(msi_property "$newer_msi" ProductVersion)
+folder="$WINEPREFIX/drive_c/Program Files/Vertisel"
+# Wine puts the shortcut into the user's Start menu even for a per-machine
+# install; Windows puts it into the all-users one, as ALLUSERS=1 tells it.
+[ "$(msi_property "$msi" ALLUSERS)" = 1 ] || die "the MSI does not install per machine (ALLUSERS is not 1)"
+start_menu_links() {
+    find "$WINEPREFIX/drive_c/users" "$WINEPREFIX/drive_c/ProgramData" -path '*/Start Menu/Programs/Vertisel.lnk' 2>/dev/null
+}
+
+msiexec /i "$msi" || die "the silent install of $(basename "$msi") failed"
+for file in vertisel.exe LICENSE.txt README.txt; do
+    [ -f "$folder/$file" ] || die "the MSI left no $file in Program Files\\Vertisel"
+done
+[ -n "$(start_menu_links)" ] || die "the MSI made no Start-menu entry"
+[ "$(entries)" = "$code $version" ] || die "after the install the uninstall entries are: $(entries), expected $code $version"
+expect_product_entry "$code"
+icon=$(wine reg query 'HKLM\Software\Classes\Installer\Products' /s 2>/dev/null \
+    | sed -n 's/.*ProductIcon[[:space:]]*REG_SZ[[:space:]]*//p' | tr -d '\r')
+[ -n "$icon" ] && [ -f "$(winepath -u "$icon")" ] || die "the MSI registered no product icon"
+wine "$folder/vertisel.exe" >/dev/null 2>&1 &
+win=$(find_window) || exit 1
+wineserver -k
+wineserver -w
+
+msiexec /i "$newer_msi" || die "the install of the newer $(basename "$newer_msi") failed"
+[ "$(entries)" = "$newer_code $newer_version" ] \
+    || die "after the upgrade the uninstall entries are: $(entries), expected $newer_code $newer_version alone"
+msiexec /i "$msi" && die "the older $(basename "$msi") installed over the newer one"
+[ "$(entries)" = "$newer_code $newer_version" ] || die "the refused downgrade changed the entries: $(entries)"
+
+msiexec /x "$newer_msi" || die "msiexec /x failed"
+[ ! -e "$folder" ] || die "msiexec /x left Program Files\\Vertisel behind"
+[ -z "$(start_menu_links)" ] || die "msiexec /x left the Start-menu entry $(start_menu_links)"
+[ -z "$(entries)" ] || die "msiexec /x left the uninstall entry $(entries)"
+echo "MSI under Wine: silent install of $version (files, Start-menu entry, uninstall entry, start)," \
+    "upgrade to $newer_version leaving one entry, downgrade refused, msiexec /x leaving nothing"

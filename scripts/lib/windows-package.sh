@@ -1,5 +1,6 @@
 # The zip, the NSIS installer and the MSI of the Windows build. Sourced
-# after common.sh; sets ZIP, SETUP and MSI to the files it made.
+# after common.sh; sets VERSION to the program's version and ZIP, SETUP and
+# MSI to the files it made.
 
 # Names every version's ProductCode: a name-based UUID of the version in
 # this namespace, so that a rebuild of one version keeps its code.
@@ -20,9 +21,10 @@ license_text() {
 crlf() { sed 's/\r$//; s/$/\r/'; }
 
 make_windows_packages() {
-    local build=$1 version stage
-    version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
-    [ -n "$version" ] || die "no project version in $build/CMakeCache.txt"
+    local build=$1 stage
+    VERSION=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+    [ -n "$VERSION" ] || die "no project version in $build/CMakeCache.txt"
+    local version=$VERSION
     stage="$build/stage"
     rm -rf "$stage"
     mkdir -p "$stage"

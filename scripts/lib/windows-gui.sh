@@ -6,9 +6,8 @@
 #      construction in the screenshot BUILD/vertisel-wine.png;
 #   2. the installer: silent install, the Start-menu entry and the uninstall
 #      entry, a start of the installed program, silent uninstall;
-#   3. the MSI, in a fresh prefix: silent install, files, shortcut and entry,
-#      a start of the installed program; a newer MSI over it leaves one
-#      entry; the older one is then refused; msiexec /x leaves nothing.
+#   3. the MSI: as 2., and a newer MSI over it leaves one entry, the older
+#      one is then refused, msiexec /x leaves nothing.
 #   windows-gui.sh BUILD SETUP.exe MSI NEWER.msi MSI_PREFIX
 #                                       (WINEPREFIX and DISPLAY set)
 set -u
@@ -18,9 +17,7 @@ die() {
 }
 build=$1
 setup=$2
-msi=$3
-newer_msi=$4
-msi_prefix=$5
+msi=$3 newer_msi=$4 msi_prefix=$5
 export WINEDEBUG=-all
 
 readonly TITLE="Аналитична геометрия - пресечна точка"
@@ -34,8 +31,8 @@ openbox >/dev/null 2>&1 &
 wm=$!
 trap 'kill $wm 2>/dev/null; wineserver -k 2>/dev/null' EXIT
 
-# Waits for the program's window and prints its X id; called as
-# win=$(find_window) || exit 1, since its die ends only the command substitution.
+# Waits for the program's window and prints its X id (its die ends only the
+# command substitution: hence "|| exit 1").
 find_window() {
     local id
     id=$(timeout 60 xdotool search --sync --onlyvisible --name "^$TITLE\$" 2>/dev/null | head -n1)
@@ -74,18 +71,14 @@ click() { # window-relative X Y
 
 readonly UNINSTALL_ROOT='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
 entry_value() { # KEY below UNINSTALL_ROOT, NAME
-    wine reg query "$UNINSTALL_ROOT\\$1" /v "$2" 2>/dev/null \
-        | sed -n "s/.*$2[[:space:]]*REG_[A-Z_]*[[:space:]]*//p" | tr -d '\r'
+    wine reg query "$UNINSTALL_ROOT\\$1" /v "$2" 2>/dev/null | sed -n "s/.*$2[[:space:]]*REG_[A-Z_]*[[:space:]]*//p" | tr -d '\r'
 }
-# The publisher and help link both installers write into their uninstall
-# entry, as packaging/windows/product.nsh gives them.
+# Both installers' entries give the publisher and help link of product.nsh.
 expect_product_entry() { # KEY below UNINSTALL_ROOT
-    local name expected
-    for name in PUBLISHER:Publisher HELP_LINK:HelpLink; do
-        expected=$(sed -n "s/^!define ${name%%:*} \"\(.*\)\"\r\?\$/\1/p" "$(dirname "$0")/../../packaging/windows/product.nsh")
-        [ -n "$expected" ] && [ "$(entry_value "$1" "${name#*:}")" = "$expected" ] \
-            || die "the uninstall entry $1 has ${name#*:} \"$(entry_value "$1" "${name#*:}")\", expected \"$expected\""
-    done
+    local product="$(dirname "$0")/../../packaging/windows/product.nsh" expected got
+    expected=$(sed -n 's/^!define \(PUBLISHER\|HELP_LINK\) "\(.*\)"\r\?$/\2/p' "$product" | tr '\n' ' ')
+    got="$(entry_value "$1" Publisher) $(entry_value "$1" HelpLink) "
+    [ "$got" = "$expected" ] || die "the uninstall entry $1 gives publisher and help link \"$got\", expected \"$expected\""
 }
 
 # 1. The window.
@@ -157,62 +150,45 @@ wineserver -w
 wine reg query "HKLM\\$UNINSTALL_KEY" >/dev/null 2>&1 && die "the uninstaller left its uninstall entry"
 echo "Installer under Wine: silent install into $folder, Start-menu entry, start, silent uninstall"
 
-# 3. The MSI, as a lab's deployment tool runs it.
+# 3. The MSI, in a fresh prefix of its own, as a deployment tool runs it.
 export WINEPREFIX=$msi_prefix
 [ -f "$msi" ] && [ -f "$newer_msi" ] || die "no MSI to try: $msi, $newer_msi"
-msi_property() { # MSI NAME
-    msiinfo export "$1" Property | sed -n "s/^$2\t\(.*\)\r\$/\1/p"
-}
-msiexec() { # /i|/x MSI
-    wine msiexec "$1" "$(winepath -w "$2")" /qn
-    local status=$?
-    wineserver -w
-    return $status
-}
-# The uninstall entries of every version of Vertisel, as "code version" lines.
+property() { msiinfo export "$1" Property | sed -n "s/^$2\t\(.*\)\r\$/\1/p"; }
+msiexec() { wine msiexec "$1" "$(winepath -w "$2")" /qn && wineserver -w; }
+# "code version" of each Vertisel entry.
 entries() {
     local key
-    wine reg query "$UNINSTALL_ROOT" 2>/dev/null | tr -d '\r' | sed -n 's/.*\\\({[-0-9A-F]*}\)$/\1/p' \
-        | while read -r key; do
-            [ "$(entry_value "$key" DisplayName)" = Vertisel ] && echo "$key $(entry_value "$key" DisplayVersion)"
-        done
+    for key in $(wine reg query "$UNINSTALL_ROOT" 2>/dev/null | tr -d '\r' | grep -o '{[-0-9A-F]*}$'); do
+        [ "$(entry_value "$key" DisplayName)" = Vertisel ] && echo "$key $(entry_value "$key" DisplayVersion)"
+    done
 }
-code=$(msi_property "$msi" ProductCode)
-version=$(msi_property "$msi" ProductVersion)
-newer_code=$(msi_property "$newer_msi" ProductCode)
-newer_version=$(msi_property "$newer_msi" ProductVersion)
+# Wine's msiexec puts the shortcut into the user's Start menu; Windows puts
+# it into the all-users one, as ALLUSERS=1 tells it.
+[ "$(property "$msi" ALLUSERS)" = 1 ] || die "the MSI does not install per machine (ALLUSERS is not 1)"
+links() { find "$WINEPREFIX/drive_c/users" "$WINEPREFIX/drive_c/ProgramData" -name Vertisel.lnk 2>/dev/null; }
 folder="$WINEPREFIX/drive_c/Program Files/Vertisel"
-# Wine puts the shortcut into the user's Start menu even for a per-machine
-# install; Windows puts it into the all-users one, as ALLUSERS=1 tells it.
-[ "$(msi_property "$msi" ALLUSERS)" = 1 ] || die "the MSI does not install per machine (ALLUSERS is not 1)"
-start_menu_links() {
-    find "$WINEPREFIX/drive_c/users" "$WINEPREFIX/drive_c/ProgramData" -path '*/Start Menu/Programs/Vertisel.lnk' 2>/dev/null
-}
+first="$(property "$msi" ProductCode) $(property "$msi" ProductVersion)"
+newer="$(property "$newer_msi" ProductCode) $(property "$newer_msi" ProductVersion)"
 
 msiexec /i "$msi" || die "the silent install of $(basename "$msi") failed"
-for file in vertisel.exe LICENSE.txt README.txt; do
-    [ -f "$folder/$file" ] || die "the MSI left no $file in Program Files\\Vertisel"
-done
-[ -n "$(start_menu_links)" ] || die "the MSI made no Start-menu entry"
-[ "$(entries)" = "$code $version" ] || die "after the install the uninstall entries are: $(entries), expected $code $version"
-expect_product_entry "$code"
-icon=$(wine reg query 'HKLM\Software\Classes\Installer\Products' /s 2>/dev/null \
-    | sed -n 's/.*ProductIcon[[:space:]]*REG_SZ[[:space:]]*//p' | tr -d '\r')
-[ -n "$icon" ] && [ -f "$(winepath -u "$icon")" ] || die "the MSI registered no product icon"
+[ "$(ls "$folder" 2>/dev/null | tr '\n' ' ')" = "LICENSE.txt README.txt vertisel.exe " ] \
+    || die "Program Files\\Vertisel holds \"$(ls "$folder" 2>/dev/null | tr '\n' ' ')\" after the install"
+[ -n "$(links)" ] || die "the MSI made no Start-menu entry"
+[ "$(entries)" = "$first" ] || die "after the install the uninstall entries are \"$(entries)\", expected \"$first\""
+expect_product_entry "${first% *}"
+wine reg query 'HKLM\Software\Classes\Installer\Products' /s 2>/dev/null | grep -q 'ProductIcon.*vertisel\.ico' \
+    || die "the MSI registered no product icon"
 wine "$folder/vertisel.exe" >/dev/null 2>&1 &
 win=$(find_window) || exit 1
 wineserver -k
 wineserver -w
 
 msiexec /i "$newer_msi" || die "the install of the newer $(basename "$newer_msi") failed"
-[ "$(entries)" = "$newer_code $newer_version" ] \
-    || die "after the upgrade the uninstall entries are: $(entries), expected $newer_code $newer_version alone"
+[ "$(entries)" = "$newer" ] || die "after the upgrade the uninstall entries are \"$(entries)\", expected \"$newer\" alone"
 msiexec /i "$msi" && die "the older $(basename "$msi") installed over the newer one"
-[ "$(entries)" = "$newer_code $newer_version" ] || die "the refused downgrade changed the entries: $(entries)"
-
+[ "$(entries)" = "$newer" ] || die "the refused downgrade changed the entries to \"$(entries)\""
 msiexec /x "$newer_msi" || die "msiexec /x failed"
-[ ! -e "$folder" ] || die "msiexec /x left Program Files\\Vertisel behind"
-[ -z "$(start_menu_links)" ] || die "msiexec /x left the Start-menu entry $(start_menu_links)"
-[ -z "$(entries)" ] || die "msiexec /x left the uninstall entry $(entries)"
-echo "MSI under Wine: silent install of $version (files, Start-menu entry, uninstall entry, start)," \
-    "upgrade to $newer_version leaving one entry, downgrade refused, msiexec /x leaving nothing"
+left="$(ls -d "$folder" 2>/dev/null)$(links)$(entries)"
+[ -z "$left" ] || die "msiexec /x left behind: $left"
+echo "MSI under Wine: silent install of ${first#* } (files, Start-menu entry, uninstall entry, start)," \
+    "upgrade to ${newer#* } leaving one entry, downgrade refused, msiexec /x leaving nothing"

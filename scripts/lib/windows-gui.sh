@@ -152,14 +152,13 @@ echo "Installer under Wine: silent install into $folder, Start-menu entry, start
 
 # 3. The MSI, in a fresh prefix of its own, as a deployment tool runs it.
 export WINEPREFIX=$msi_prefix
-[ -f "$msi" ] && [ -f "$newer_msi" ] || die "no MSI to try: $msi, $newer_msi"
 property() { msiinfo export "$1" Property | sed -n "s/^$2\t\(.*\)\r\$/\1/p"; }
 msiexec() { wine msiexec "$1" "$(winepath -w "$2")" /qn && wineserver -w; }
-# "code version" of each Vertisel entry.
+# "code version" of each MSI-installed entry: the fresh prefix has none but ours.
 entries() {
     local key
     for key in $(wine reg query "$UNINSTALL_ROOT" 2>/dev/null | tr -d '\r' | grep -o '{[-0-9A-F]*}$'); do
-        [ "$(entry_value "$key" DisplayName)" = Vertisel ] && echo "$key $(entry_value "$key" DisplayVersion)"
+        echo "$key $(entry_value "$key" DisplayVersion)"
     done
 }
 # Wine's msiexec puts the shortcut into the user's Start menu; Windows puts
@@ -180,8 +179,7 @@ wine reg query 'HKLM\Software\Classes\Installer\Products' /s 2>/dev/null | grep 
     || die "the MSI registered no product icon"
 wine "$folder/vertisel.exe" >/dev/null 2>&1 &
 win=$(find_window) || exit 1
-wineserver -k
-wineserver -w
+wineserver -k && wineserver -w
 
 msiexec /i "$newer_msi" || die "the install of the newer $(basename "$newer_msi") failed"
 [ "$(entries)" = "$newer" ] || die "after the upgrade the uninstall entries are \"$(entries)\", expected \"$newer\" alone"

@@ -11,10 +11,11 @@ ManifestDPIAware true
 !include "MUI2.nsh"
 !include "LogicLib.nsh"
 !include "FileFunc.nsh"
+!include "${__FILEDIR__}/product.nsh"
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Vertisel"
 
-Name "Vertisel"
+Name "${PRODUCT_NAME}"
 OutFile "${OUTFILE}"
 InstallDir "$LOCALAPPDATA\Programs\Vertisel"
 Icon "${STAGE}\vertisel.ico"
@@ -22,7 +23,8 @@ UninstallIcon "${STAGE}\vertisel.ico"
 BrandingText "Vertisel ${VERSION}"
 
 VIProductVersion "${VERSION}"
-VIAddVersionKey /LANG=1026 "ProductName" "Vertisel"
+VIAddVersionKey /LANG=1026 "ProductName" "${PRODUCT_NAME}"
+VIAddVersionKey /LANG=1026 "CompanyName" "${PUBLISHER}"
 VIAddVersionKey /LANG=1026 "FileDescription" "Vertisel ${VERSION} Setup"
 VIAddVersionKey /LANG=1026 "FileVersion" "${VERSION}"
 VIAddVersionKey /LANG=1026 "ProductVersion" "${VERSION}"
@@ -65,8 +67,11 @@ Section "Vertisel"
     CreateShortcut "$SMPROGRAMS\Vertisel.lnk" "$INSTDIR\vertisel.exe" "" "$INSTDIR\vertisel.exe" 0
 
     ; SHCTX is HKLM for all users, HKCU for the current user.
-    WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayName" "Vertisel"
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT_NAME}"
     WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" "HelpLink" "${HELP_LINK}"
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" "URLInfoAbout" "${HELP_LINK}"
     WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\vertisel.exe,0"
     WriteRegStr SHCTX "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
     WriteRegStr SHCTX "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'

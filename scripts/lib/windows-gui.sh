@@ -5,8 +5,11 @@
 #      that clears the photo, four clicked points, "Изчисли", and the
 #      construction in the screenshot BUILD/vertisel-wine.png;
 #   2. the installer: silent install, the Start-menu entry and the uninstall
-#      entry, a start of the installed program, silent uninstall.
-#   windows-gui.sh BUILD SETUP.exe      (WINEPREFIX and DISPLAY set)
+#      entry, a start of the installed program, silent uninstall;
+#   3. the MSI: as 2., and a newer MSI over it leaves one entry, the older
+#      one is then refused, msiexec /x leaves nothing.
+#   windows-gui.sh BUILD SETUP.exe MSI NEWER.msi MSI_PREFIX
+#                                       (WINEPREFIX and DISPLAY set)
 set -u
 die() {
     echo "error: $*" >&2
@@ -14,6 +17,7 @@ die() {
 }
 build=$1
 setup=$2
+msi=$3 newer_msi=$4 msi_prefix=$5
 export WINEDEBUG=-all
 
 readonly TITLE="Аналитична геометрия - пресечна точка"
@@ -27,7 +31,8 @@ openbox >/dev/null 2>&1 &
 wm=$!
 trap 'kill $wm 2>/dev/null; wineserver -k 2>/dev/null' EXIT
 
-# Waits for the program's window and prints its X id.
+# Waits for the program's window and prints its X id (its die ends only the
+# command substitution: hence "|| exit 1").
 find_window() {
     local id
     id=$(timeout 60 xdotool search --sync --onlyvisible --name "^$TITLE\$" 2>/dev/null | head -n1)
@@ -64,10 +69,22 @@ click() { # window-relative X Y
     sleep 0.5
 }
 
+readonly UNINSTALL_ROOT='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
+entry_value() { # KEY below UNINSTALL_ROOT, NAME
+    wine reg query "$UNINSTALL_ROOT\\$1" /v "$2" 2>/dev/null | sed -n "s/.*$2[[:space:]]*REG_[A-Z_]*[[:space:]]*//p" | tr -d '\r'
+}
+# Both installers' entries give the publisher and help link of product.nsh.
+expect_product_entry() { # KEY below UNINSTALL_ROOT
+    local product="$(dirname "$0")/../../packaging/windows/product.nsh" expected got
+    expected=$(sed -n 's/^!define \(PUBLISHER\|HELP_LINK\) "\(.*\)"\r\?$/\2/p' "$product" | tr '\n' ' ')
+    got="$(entry_value "$1" Publisher) $(entry_value "$1" HelpLink) "
+    [ "$got" = "$expected" ] || die "the uninstall entry $1 gives publisher and help link \"$got\", expected \"$expected\""
+}
+
 # 1. The window.
 shot="$build/vertisel-wine.png"
 wine "$build/stage/vertisel.exe" >/dev/null 2>&1 &
-win=$(find_window)
+win=$(find_window) || exit 1
 # Wine's X window is the client area; xwininfo gives its place on the screen.
 info=$(xwininfo -id "$win")
 wx=$(sed -n 's/.*Absolute upper-left X: *//p' <<<"$info")
@@ -119,9 +136,10 @@ for file in vertisel.exe uninstall.exe LICENSE.txt README.txt; do
 done
 link="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Vertisel.lnk"
 [ -f "$link" ] || die "the installer made no Start-menu entry"
+expect_product_entry Vertisel
 
 wine "$unix_folder/vertisel.exe" >/dev/null 2>&1 &
-win=$(find_window)
+win=$(find_window) || exit 1
 wineserver -k
 wineserver -w
 
@@ -131,3 +149,44 @@ wineserver -w
 [ ! -e "$link" ] || die "the uninstaller left the Start-menu entry"
 wine reg query "HKLM\\$UNINSTALL_KEY" >/dev/null 2>&1 && die "the uninstaller left its uninstall entry"
 echo "Installer under Wine: silent install into $folder, Start-menu entry, start, silent uninstall"
+
+# 3. The MSI, in a fresh prefix of its own, as a deployment tool runs it.
+export WINEPREFIX=$msi_prefix
+property() { msiinfo export "$1" Property | sed -n "s/^$2\t\(.*\)\r\$/\1/p"; }
+msiexec() { wine msiexec "$1" "$(winepath -w "$2")" /qn && wineserver -w; }
+# "code version" of each MSI-installed entry: the fresh prefix has none but ours.
+entries() {
+    local key
+    for key in $(wine reg query "$UNINSTALL_ROOT" 2>/dev/null | tr -d '\r' | grep -o '{[-0-9A-F]*}$'); do
+        echo "$key $(entry_value "$key" DisplayVersion)"
+    done
+}
+# Wine's msiexec puts the shortcut into the user's Start menu; Windows puts
+# it into the all-users one, as ALLUSERS=1 tells it.
+[ "$(property "$msi" ALLUSERS)" = 1 ] || die "the MSI does not install per machine (ALLUSERS is not 1)"
+links() { find "$WINEPREFIX/drive_c/users" "$WINEPREFIX/drive_c/ProgramData" -name Vertisel.lnk 2>/dev/null; }
+folder="$WINEPREFIX/drive_c/Program Files/Vertisel"
+first="$(property "$msi" ProductCode) $(property "$msi" ProductVersion)"
+newer="$(property "$newer_msi" ProductCode) $(property "$newer_msi" ProductVersion)"
+
+msiexec /i "$msi" || die "the silent install of $(basename "$msi") failed"
+[ "$(ls "$folder" 2>/dev/null | tr '\n' ' ')" = "LICENSE.txt README.txt vertisel.exe " ] \
+    || die "Program Files\\Vertisel holds \"$(ls "$folder" 2>/dev/null | tr '\n' ' ')\" after the install"
+[ -n "$(links)" ] || die "the MSI made no Start-menu entry"
+[ "$(entries)" = "$first" ] || die "after the install the uninstall entries are \"$(entries)\", expected \"$first\""
+expect_product_entry "${first% *}"
+wine reg query 'HKLM\Software\Classes\Installer\Products' /s 2>/dev/null | grep -q 'ProductIcon.*vertisel\.ico' \
+    || die "the MSI registered no product icon"
+wine "$folder/vertisel.exe" >/dev/null 2>&1 &
+win=$(find_window) || exit 1
+wineserver -k && wineserver -w
+
+msiexec /i "$newer_msi" || die "the install of the newer $(basename "$newer_msi") failed"
+[ "$(entries)" = "$newer" ] || die "after the upgrade the uninstall entries are \"$(entries)\", expected \"$newer\" alone"
+msiexec /i "$msi" && die "the older $(basename "$msi") installed over the newer one"
+[ "$(entries)" = "$newer" ] || die "the refused downgrade changed the entries to \"$(entries)\""
+msiexec /x "$newer_msi" || die "msiexec /x failed"
+left="$(ls -d "$folder" 2>/dev/null)$(links)$(entries)"
+[ -z "$left" ] || die "msiexec /x left behind: $left"
+echo "MSI under Wine: silent install of ${first#* } (files, Start-menu entry, uninstall entry, start)," \
+    "upgrade to ${newer#* } leaving one entry, downgrade refused, msiexec /x leaving nothing"

@@ -24,10 +24,11 @@ QT_WEB_FLAGS=(
     # view, style sheets, message boxes), so the linker keeps them unless
     # they are configured out. The main window, menu bar, tool bar, message
     # box and button box stay: Qt 6.4's compatibility code and accessibility
-    # factory include their headers unconditionally.
+    # factory include their headers unconditionally; the slider too, as the
+    # task text's scroll bar is one.
     -DFEATURE_style_stylesheet=OFF -DFEATURE_graphicsview=OFF -DFEATURE_graphicseffect=OFF
     -DFEATURE_itemviews=OFF -DFEATURE_spinbox=OFF -DFEATURE_datetimeedit=OFF
-    -DFEATURE_calendarwidget=OFF -DFEATURE_dial=OFF -DFEATURE_slider=OFF -DFEATURE_lcdnumber=OFF
+    -DFEATURE_calendarwidget=OFF -DFEATURE_dial=OFF -DFEATURE_lcdnumber=OFF
     -DFEATURE_tabbar=OFF -DFEATURE_tabwidget=OFF -DFEATURE_mdiarea=OFF -DFEATURE_dockwidget=OFF
     -DFEATURE_toolbox=OFF
     -DFEATURE_splitter=OFF -DFEATURE_textbrowser=OFF -DFEATURE_keysequenceedit=OFF

@@ -90,6 +90,8 @@ public:
         bridge().call<void>("focus", idOf(QApplication::focusWidget()));
     }
 
+    QPoint toGlobal(QPoint inWindow) const { return m_window->mapToGlobal(inWindow); }
+
 private:
     void addNodes(QAccessibleInterface *parent, int parentId, val &nodes) const
     {
@@ -174,6 +176,15 @@ void selectedInPage(int id, int start, int end)
         text->setSelection(0, start, end);
 }
 
+// A tap at (X, Y) of the window on a field's element.
+void tappedInPage(int id, double x, double y)
+{
+    QAccessibleInterface *node = nodeById(id);
+    QAccessibleTextInterface *text = node ? node->textInterface() : nullptr;
+    if (text && mirror)
+        text->setCursorPosition(text->offsetAtPoint(mirror->toGlobal(QPointF(x, y).toPoint())));
+}
+
 // The element's whole text after a keyboard's input event, which may have
 // composed, corrected, pasted or deleted anything: the field gets the one
 // replacement that turns its text into the element's, then the element's
@@ -215,6 +226,7 @@ EMSCRIPTEN_BINDINGS(vertisel_web_accessibility)
 {
     emscripten::function("vertiselFocused", &focusedInPage);
     emscripten::function("vertiselSelected", &selectedInPage);
+    emscripten::function("vertiselTapped", &tappedInPage);
     emscripten::function("vertiselTyped", &typedInPage);
     emscripten::function("vertiselPressed", &pressedInPage);
 }
@@ -227,8 +239,8 @@ void listenForWebAccessibility()
 void mirrorIntoWebPage(QWidget &window)
 {
     val handlers = val::object();
-    for (const char *name :
-        { "vertiselFocused", "vertiselSelected", "vertiselTyped", "vertiselPressed" })
+    for (const char *name : { "vertiselFocused", "vertiselSelected", "vertiselTapped",
+             "vertiselTyped", "vertiselPressed" })
         handlers.set(name, val::module_property(name));
     bridge().call<void>("start", window.windowTitle().toStdString(), handlers);
     mirror = new WebMirror(window);

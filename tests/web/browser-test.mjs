@@ -223,12 +223,13 @@ async function phoneKeyboard(browser, name) {
     "bg-BG", phones[name]);
   const place = await placeOf(page);
   const cdp = await page.target().createCDPSession();
+  let tapped = null;
   for (const [field, send, text] of phoneTyping) {
-    await page.touchscreen.tap(...place.css(inputAt[field]));
+    if (field !== tapped) await page.touchscreen.tap(...place.css(inputAt[(tapped = field)]));
     const focused = await page.evaluate(() => document.activeElement.tagName);
     await send(cdp, page);
     await stateWhen(page, (s) => s.fields[field] === text && s.focus === field,
-      `${name}: a tap on ${field} (page focus on ${focused}) and the keyboard's text give "${text}"`);
+      `${name}: ${field} tapped (page focus on ${focused}), the keyboard's text gives "${text}"`);
   }
   await page.close();
 }

@@ -47,15 +47,17 @@ const char *kindOf(QAccessibleInterface *node)
     }
 }
 
-QAccessibleInterface *nodeById(int id)
+// Nodes are known to the page by their ids in Qt's accessibility cache
+// (unsigned, from 2^31 on); 0 is no node.
+QAccessibleInterface *nodeById(QAccessible::Id id)
 {
-    return id > 0 ? QAccessible::accessibleInterface(QAccessible::Id(id)) : nullptr;
+    return id ? QAccessible::accessibleInterface(id) : nullptr;
 }
 
-int idOf(QObject *object)
+QAccessible::Id idOf(QObject *object)
 {
     QAccessibleInterface *node = object ? QAccessible::queryAccessibleInterface(object) : nullptr;
-    return node ? int(QAccessible::uniqueId(node)) : 0;
+    return node ? QAccessible::uniqueId(node) : 0;
 }
 
 class WebMirror : public QObject
@@ -93,7 +95,7 @@ public:
     QPoint toGlobal(QPoint inWindow) const { return m_window->mapToGlobal(inWindow); }
 
 private:
-    void addNodes(QAccessibleInterface *parent, int parentId, val &nodes) const
+    void addNodes(QAccessibleInterface *parent, QAccessible::Id parentId, val &nodes) const
     {
         const QPoint origin = parent->rect().topLeft();
         for (int i = 0; i < parent->childCount(); ++i) {
@@ -101,7 +103,7 @@ private:
             const char *kind = node ? kindOf(node) : nullptr;
             if (!kind || node->state().invisible)
                 continue;
-            const int id = int(QAccessible::uniqueId(node));
+            const QAccessible::Id id = QAccessible::uniqueId(node);
             const QRect place = node->rect().translated(-origin);
             const QAccessible::State state = node->state();
             val item = val::object();
@@ -153,7 +155,7 @@ void updatePage(QAccessibleEvent *event)
 // The page's side: a screen reader, a tap or the script focused an element,
 // typed into one, moved its caret or pressed one.
 
-void focusedInPage(int id)
+void focusedInPage(QAccessible::Id id)
 {
     QAccessibleInterface *node = nodeById(id);
     QAccessibleActionInterface *actions = node ? node->actionInterface() : nullptr;
@@ -161,7 +163,7 @@ void focusedInPage(int id)
         actions->doAction(QAccessibleActionInterface::setFocusAction());
 }
 
-void selectedInPage(int id, int start, int end)
+void selectedInPage(QAccessible::Id id, int start, int end)
 {
     QAccessibleInterface *node = nodeById(id);
     QAccessibleTextInterface *text = node ? node->textInterface() : nullptr;
@@ -177,7 +179,7 @@ void selectedInPage(int id, int start, int end)
 }
 
 // A tap at (X, Y) of the window on a field's element.
-void tappedInPage(int id, double x, double y)
+void tappedInPage(QAccessible::Id id, double x, double y)
 {
     QAccessibleInterface *node = nodeById(id);
     QAccessibleTextInterface *text = node ? node->textInterface() : nullptr;
@@ -189,7 +191,7 @@ void tappedInPage(int id, double x, double y)
 // composed, corrected, pasted or deleted anything: the field gets the one
 // replacement that turns its text into the element's, then the element's
 // caret. A read-only field keeps its text, and the page gets it back.
-void typedInPage(int id, std::string typed, int start, int end)
+void typedInPage(QAccessible::Id id, std::string typed, int start, int end)
 {
     QAccessibleInterface *node = nodeById(id);
     QAccessibleEditableTextInterface *edit = node ? node->editableTextInterface() : nullptr;
@@ -213,7 +215,7 @@ void typedInPage(int id, std::string typed, int start, int end)
         mirror->scheduleSync();
 }
 
-void pressedInPage(int id)
+void pressedInPage(QAccessible::Id id)
 {
     QAccessibleInterface *node = nodeById(id);
     if (QAccessibleActionInterface *actions = node ? node->actionInterface() : nullptr)

@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QEvent>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
@@ -68,13 +69,14 @@ public:
         , m_window(&window)
     {
         connect(qApp, &QApplication::focusChanged, this, [this] { scheduleSync(); });
+        window.installEventFilter(this);
     }
 
     // Many updates come in one burst (a Calculate fills ten fields): the
     // page is brought in step once, after all of them.
     void scheduleSync()
     {
-        if (m_syncQueued)
+        if (m_syncQueued || !m_painted)
             return;
         m_syncQueued = true;
         QTimer::singleShot(0, this, [this] { sync(); });
@@ -94,7 +96,32 @@ public:
 
     QPoint toGlobal(QPoint inWindow) const { return m_window->mapToGlobal(inWindow); }
 
+protected:
+    // The page's elements are made once the window is first painted, so
+    // that the first paint does not wait for them.
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            m_window->removeEventFilter(this);
+            m_painted = true;
+            QTimer::singleShot(0, this, [] { activateAccessibility(); });
+            scheduleSync();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
 private:
+    // Qt reports no assistive technology in a browser: the page's elements
+    // are always there for one, so the window tells them everything, and
+    // the fields' explanations are filled in as on a desktop with a screen
+    // reader.
+    static void activateAccessibility()
+    {
+        if (QPlatformAccessibility *accessibility =
+                QGuiApplicationPrivate::platformIntegration()->accessibility())
+            accessibility->setActive(true);
+    }
+
     void addNodes(QAccessibleInterface *parent, QAccessible::Id parentId, val &nodes) const
     {
         const QPoint origin = parent->rect().topLeft();
@@ -132,6 +159,7 @@ private:
 
     QWidget *m_window;
     bool m_syncQueued = false;
+    bool m_painted = false;
 };
 
 QPointer<WebMirror> mirror;
@@ -246,11 +274,4 @@ void mirrorIntoWebPage(QWidget &window)
         handlers.set(name, val::module_property(name));
     bridge().call<void>("start", window.windowTitle().toStdString(), handlers);
     mirror = new WebMirror(window);
-    // Qt reports no assistive technology in a browser: the page's elements
-    // are always there for one, so the window tells them everything, and the
-    // fields' explanations are filled in as on a desktop with a screen reader.
-    if (QPlatformAccessibility *accessibility =
-            QGuiApplicationPrivate::platformIntegration()->accessibility())
-        accessibility->setActive(true);
-    mirror->scheduleSync();
 }

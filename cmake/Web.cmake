@@ -17,7 +17,11 @@ endif()
 get_filename_component(web_font_dir "${VERTISEL_WEB_FONT}" DIRECTORY)
 qt_add_resources(vertisel "webfont" PREFIX "/fonts" BASE "${web_font_dir}"
     OPTIONS -no-compress FILES "${VERTISEL_WEB_FONT}")
-target_sources(vertisel PRIVATE startup/webpage.cpp startup/webpage.h)
+target_sources(vertisel PRIVATE startup/webpage.cpp startup/webpage.h
+    startup/webaccessibility.cpp startup/webaccessibility.h)
+# The platform's accessibility object is switched on by the program itself:
+# Qt 6.4 has no bridge in the browser that would do it.
+target_link_libraries(vertisel PRIVATE Qt6::GuiPrivate)
 
 # PAGE.html loads PROGRAM.js and PROGRAM.wasm through Qt's loader, and
 # sets the scale in the program's environment (ENV) before it starts.

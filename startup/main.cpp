@@ -3,6 +3,7 @@
 #include "startup/commandline.h"
 #include "startup/platformchoice.h"
 #ifdef Q_OS_WASM
+#include "startup/webaccessibility.h"
 #include "startup/webpage.h"
 #endif
 
@@ -25,6 +26,11 @@ int main(int argc, char *argv[])
     }
     beginPlatformStart(argc, argv);
 #endif
+#ifdef Q_OS_WASM
+    // The page's own elements take the on-screen keyboards' text; Qt's input
+    // context would open a hidden element of its own for them.
+    qputenv("QT_IM_MODULE", "none");
+#endif
     QApplication app(argc, argv);
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS) && !defined(Q_OS_WASM)
     endPlatformStart();
@@ -34,6 +40,7 @@ int main(int argc, char *argv[])
     setApplicationInfo();
 #ifdef Q_OS_WASM
     loadWebFont();
+    listenForWebAccessibility();
     Vertisel window;
     showInWebPage(window);
 #else

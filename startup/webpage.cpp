@@ -1,5 +1,7 @@
 #include "startup/webpage.h"
 
+#include "startup/webaccessibility.h"
+
 #include <QApplication>
 #include <QEvent>
 #include <QFont>
@@ -96,4 +98,5 @@ void showInWebPage(QWidget &window)
     // The page's canvas has the window's size: the window fills it, and the
     // page draws the title bar.
     window.showFullScreen();
+    mirrorIntoWebPage(window);
 }

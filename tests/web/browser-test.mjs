@@ -74,15 +74,17 @@ async function screenshotPixels(browser, page, place, name, windowPoints) {
   return pixelsAt(browser, png, image);
 }
 
-async function open(browser, viewport, language) {
+async function open(browser, viewport, language, device = {}) {
   const page = await browser.newPage();
+  if (device.userAgent) await page.setUserAgent(device.userAgent);
   page.on("pageerror", (e) => check(false, `page error: ${e.message}`));
   page.on("requestfailed", (r) => check(false, `request failed: ${r.url()}`));
   page.on("request", (r) => r.url().startsWith(server.url) || check(false, `fetched off-site: ${r.url()}`));
-  await page.evaluateOnNewDocument((language) => {
+  await page.evaluateOnNewDocument((language, platform) => {
     Object.defineProperty(navigator, "language", { get: () => language });
     Object.defineProperty(navigator, "languages", { get: () => [language] });
-  }, language);
+    if (platform) Object.defineProperty(navigator, "platform", { get: () => platform });
+  }, language, device.platform);
   await page.setViewport(viewport);
   await page.goto(`${server.url}/index.html?expose-fields`);
   await waitForFirstPaint(page);
@@ -202,11 +204,84 @@ async function phone(browser) {
   await page.close();
 }
 
+// An on-screen keyboard's text, as the browser gets it: committed key by key,
+// a word composed and then committed, Backspace.
+const insertKeys = (keys) => async (cdp) => { for (const text of keys) await cdp.send("Input.insertText", { text }); };
+const compose = (steps) => async (cdp) => {
+  for (const text of steps) await cdp.send("Input.imeSetComposition", { text, selectionStart: text.length, selectionEnd: text.length });
+  await cdp.send("Input.insertText", { text: steps.at(-1) });
+};
+const phoneTyping = [["Text2_0", insertKeys(["1", "2", ".", "5"]), "12.5"], ["Text2_1", compose(["-", "-7"]), "-7"],
+  ["Text2_2", compose(["д", "да"]), "да"], ["Text2_2", (cdp, page) => page.keyboard.press("Backspace"), "д"]];
+const phones = {
+  android: { platform: "Linux armv8l", userAgent: "Mozilla/5.0 (Linux; Android 13; Pixel 7) AppleWebKit/537.36 (KHTML, like Gecko) Chrome/120.0 Mobile Safari/537.36" },
+  iphone: { platform: "iPhone", userAgent: "Mozilla/5.0 (iPhone; CPU iPhone OS 17_0 like Mac OS X) AppleWebKit/605.1.15 (KHTML, like Gecko) Version/17.0 Mobile/15E148 Safari/604.1" },
+};
+
+async function phoneKeyboard(browser, name) {
+  const page = await open(browser, { width: 390, height: 844, deviceScaleFactor: 3, isMobile: true, hasTouch: true },
+    "bg-BG", phones[name]);
+  const place = await placeOf(page);
+  const cdp = await page.target().createCDPSession();
+  let tapped = null;
+  for (const [field, send, text] of phoneTyping) {
+    if (field !== tapped) await page.touchscreen.tap(...place.css(inputAt[(tapped = field)]));
+    const focused = await page.evaluate(() => document.activeElement.tagName);
+    await send(cdp, page);
+    await stateWhen(page, (s) => s.fields[field] === text && s.focus === field,
+      `${name}: ${field} tapped (page focus on ${focused}), the keyboard's text gives "${text}"`);
+  }
+  await page.close();
+}
+
+// The task's example through the accessibility tree alone, as a screen
+// reader does it: focus each field's node, commit its text, press the
+// button's node, read every result back from the tree and the live region.
+async function screenReader(browser) {
+  const page = await open(browser, { width: 1024, height: 768, deviceScaleFactor: 1 }, "en-US");
+  const cdp = await page.target().createCDPSession();
+  const tree = async () => (await cdp.send("Accessibility.getFullAXTree")).nodes.filter((n) => !n.ignored);
+  let nodes = await tree();
+  const node = (name) => nodes.find((n) => n.name?.value === name) || {};
+  const example = { "Права 1: X1:": "1", "Права 1: Y1:": "15", "Права 1: X2:": "10", "Права 1: Y2:": "15",
+    "Права 2: X1:": "5", "Права 2: Y1:": "1", "Права 2: X2:": "5", "Права 2: Y2:": "25" };
+  const results = { "Права 1: A1:": "0.0000", "Права 1: B1:": "9.0000", "Права 1: C1:": "-135.0000",
+    "Права 1: k1:": "0.0000", "Права 2: A2:": "-24.0000", "Права 2: B2:": "0.0000", "Права 2: C2:": "120.0000",
+    "Права 2: k2:": "999.9999", "Координати на пресечна т. X:": "5.0000", "Координати на пресечна т. Y:": "15.0000" };
+  const roles = ["Чертеж", "Изчисли", "Изчисти", "Права 1:", "Права 2:", "Координати на пресечна т.", "Задача и теория",
+    ...Object.keys(example), ...Object.keys(results)].map((name) => `${node(name).role?.value}:${name}`);
+  check(!roles.some((r) => r.startsWith("undefined")), `screen reader: every control in the tree ${roles.join(", ")}`);
+  check(node("Чертеж").role?.value === "image" && node("Чертеж").description?.value,
+    "screen reader: the canvas is an image with its description");
+  const unnamed = nodes.filter((n) => n.properties?.some((p) => p.name === "focusable" && p.value.value) && !n.name?.value);
+  check(unnamed.length === 0, `screen reader: no focusable node without a name (${unnamed.map((n) => n.role?.value)})`);
+  const status = nodes.find((n) => n.role?.value === "status");
+  check(status?.properties?.some((p) => p.name === "live" && p.value.value === "polite"), "screen reader: a polite live region from the start");
+  for (const [name, text] of Object.entries(example)) {
+    if (node(name).backendDOMNodeId) await cdp.send("DOM.focus", { backendNodeId: node(name).backendDOMNodeId });
+    await cdp.send("Input.insertText", { text });
+  }
+  const press = node("Изчисли").backendDOMNodeId;
+  if (press) {
+    const { object } = await cdp.send("DOM.resolveNode", { backendNodeId: press });
+    await cdp.send("Runtime.callFunctionOn", { objectId: object.objectId, functionDeclaration: "function () { this.click(); }" });
+  }
+  const values = () => Object.keys(results).map((name) => node(name).value?.value);
+  for (const deadline = Date.now() + 10000; values().join() !== Object.values(results).join() && Date.now() < deadline;) nodes = await tree();
+  check(values().join() === Object.values(results).join(), `screen reader: results read from the tree ${values().join(" ")}`);
+  const region = nodes.find((n) => n.role?.value === "status");
+  const said = nodes.filter((n) => n.role?.value === "StaticText" && region?.childIds?.includes(n.nodeId)).map((n) => n.name?.value).join("");
+  check(said.includes(results["Координати на пресечна т. X:"]), `screen reader: the live region tells the crossing: "${said}"`);
+  await page.close();
+}
+
 const server = await serve(site);
 const browser = await launchChromium();
 try {
   await desktop(browser);
   await phone(browser);
+  for (const name of Object.keys(phones)) await phoneKeyboard(browser, name);
+  await screenReader(browser);
 } catch (error) {
   check(false, `stopped: ${error.stack || error}`);
 } finally {

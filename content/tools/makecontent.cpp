@@ -14,6 +14,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 namespace {
 
@@ -156,6 +157,22 @@ QImage drawSmoothIcon(int size)
     return icon;
 }
 
+// The icon for a home screen that crops it to its own shape (circle, rounded
+// square): the same drawing in the middle 60 %, inside the circle of 80 %
+// that every such shape keeps, on a full square of the page's background.
+QImage drawMaskableIcon(int size)
+{
+    QImage icon(size, size, QImage::Format_ARGB32);
+    icon.fill(QColor(216, 216, 232));
+    QPainter p(&icon);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.translate(size * 0.2, size * 0.2);
+    p.scale(size * 0.6 / 32.0, size * 0.6 / 32.0);
+    paintHamburger(p);
+    p.end();
+    return icon;
+}
+
 // Writes an 8-bit (256-colour) icon with its AND mask, the form the Windows
 // executable carries. Qt's own ICO writer would store 32 bits per pixel.
 bool writeIco(const QImage &indexed, const QString &path)
@@ -230,11 +247,19 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "makecontent: could not write the images into %s\n", argv[1]);
         return 1;
     }
-    // The theme sizes besides 32, which is the 256-colour icon above.
+    // The theme sizes besides 32, which is the 256-colour icon above, and the
+    // browser build's home-screen icons.
     QDir(folder).mkpath(QStringLiteral("icons"));
-    for (const int size : { 16, 22, 24, 48, 64, 128, 256 }) {
-        const QString path = folder + QStringLiteral("/icons/vertisel-%1.png").arg(size);
-        if (!drawSmoothIcon(size).save(path, "PNG")) {
+    QDir(folder).mkpath(QStringLiteral("web"));
+    QList<std::pair<QString, QImage>> icons;
+    for (const int size : { 16, 22, 24, 48, 64, 128, 256 })
+        icons.append({ QStringLiteral("icons/vertisel-%1.png").arg(size), drawSmoothIcon(size) });
+    for (const int size : { 192, 512 })
+        icons.append({ QStringLiteral("web/vertisel-%1.png").arg(size), drawSmoothIcon(size) });
+    icons.append({ QStringLiteral("web/vertisel-maskable-512.png"), drawMaskableIcon(512) });
+    for (const auto &[name, icon] : icons) {
+        const QString path = folder + QLatin1Char('/') + name;
+        if (!icon.save(path, "PNG")) {
             std::fprintf(stderr, "makecontent: could not write %s\n", qPrintable(path));
             return 1;
         }

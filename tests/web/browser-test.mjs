@@ -6,8 +6,11 @@
 // the picture itself is the point: window place, photo, button colours,
 // drawn dots.
 //   node browser-test.mjs SITE_FOLDER
-import { readFileSync } from "node:fs";
+import { execFileSync } from "node:child_process";
+import { cpSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from "node:fs";
+import { tmpdir } from "node:os";
 import { join, resolve } from "node:path";
+import { fileURLToPath } from "node:url";
 import { launchChromium, pixelsAt, serve, waitForFirstPaint } from "./browser.mjs";
 
 const site = resolve(process.argv[2] || "build-web");
@@ -275,6 +278,77 @@ async function screenReader(browser) {
   await page.close();
 }
 
+// Installed from a folder of a school's server: the manifest, Chromium's
+// verdict, a start with the network down after one visit, and a new build
+// on the server taking over within two online visits.
+async function installed(browser) {
+  const root = mkdtempSync(join(tmpdir(), "vertisel-site-"));
+  const folder = join(root, "maths", "vertisel");
+  cpSync(site, folder, { recursive: true, filter: (f) => !f.endsWith("/cmake") });
+  const local = await serve(root);
+  const address = `${local.url}/maths/vertisel/index.html?expose-fields`;
+  const page = await browser.newPage();
+  const fetched = [];
+  page.on("request", (r) => fetched.push(r.url()));
+  await page.goto(address);
+  await waitForFirstPaint(page);
+  check(fetched.some((u) => u.endsWith("/vertisel.wasm.gz")) && !fetched.some((u) => u.endsWith("/vertisel.wasm")),
+    "installed: the wasm travels packed");
+  const cdp = await page.createCDPSession();
+  const { installabilityErrors } = await cdp.send("Page.getInstallabilityErrors");
+  check(installabilityErrors.length === 0, `installed: Chromium finds it installable ${JSON.stringify(installabilityErrors)}`);
+  const m = await page.evaluate(() => fetch("manifest.json").then((r) => r.json()).catch(() => ({})));
+  const icons = (m.icons || []).map((i) => `${i.sizes} ${i.purpose || "any"}`).join(", ");
+  check(m.name === title && m.short_name && m.lang === "bg" && m.display === "standalone"
+    && m.theme_color === "#0a246a" && m.background_color === "#d8d8e8"
+    && [m.start_url, m.scope].every((u) => u && !/^(\/|[a-z]+:)/.test(u))
+    && icons === "192x192 any, 512x512 any, 512x512 maskable", `installed: manifest ${JSON.stringify(m)}`);
+  const caches = () => page.evaluate(() => caches.keys());
+  const settled = (what, ...args) => page.waitForFunction(what, { timeout: 20000, polling: 100 }, ...args)
+    .then(() => true, () => false);
+  await settled(() => navigator.serviceWorker?.getRegistration().then((r) => Boolean(r?.active)));
+  const cached = await caches();
+
+  local.offline = true;
+  await page.setOfflineMode(true);
+  await page.reload().catch(() => {});
+  const started = await waitForFirstPaint(page, 20).then(() => true, () => false);
+  check(started, "offline: the program starts");
+  if (started) {
+    const place = await placeOf(page);
+    const example = { Text2_0: "1", Text2_1: "15", Text2_2: "10", Text2_3: "15",
+      Text2_7: "5", Text2_8: "1", Text2_9: "5", Text2_10: "25" };
+    for (const [field, text] of Object.entries(example)) {
+      await page.mouse.click(...place.css(inputAt[field]));
+      await page.keyboard.type(text);
+    }
+    await page.mouse.click(...place.css(calculate));
+    await stateWhen(page, (s) => s.fields.Text2_14 === "5.0000" && s.fields.Text2_15 === "15.0000",
+      "offline: the task's example crosses at 5.0000 15.0000");
+  }
+
+  // A new build: another page, and the worker the build writes for it.
+  const index = join(folder, "index.html");
+  writeFileSync(index, readFileSync(index, "utf8").replace("</body>", "<!-- the next build --></body>"));
+  execFileSync("bash", ["-c", 'source scripts/lib/common.sh && source scripts/lib/web-site.sh && write_service_worker "$1"',
+    "-", folder], { cwd: fileURLToPath(new URL("../..", import.meta.url)) });
+  local.offline = false;
+  await page.setOfflineMode(false);
+  await page.goto(address);
+  await waitForFirstPaint(page);
+  await settled((old) => caches.keys().then((k) => k.length === 1 && k[0] !== old), cached[0]);
+  await page.goto(address);
+  await waitForFirstPaint(page);
+  const now = await caches();
+  const fresh = await page.evaluate(() => document.documentElement.innerHTML.includes("the next build")
+    && navigator.serviceWorker.controller !== null);
+  check(fresh && now.length === 1 && now[0] !== cached[0],
+    `update: the second online visit runs the new build from a cache of its own (${cached} -> ${now})`);
+  await page.close();
+  local.close();
+  rmSync(root, { recursive: true, force: true });
+}
+
 const server = await serve(site);
 const browser = await launchChromium();
 try {
@@ -282,6 +356,7 @@ try {
   await phone(browser);
   for (const name of Object.keys(phones)) await phoneKeyboard(browser, name);
   await screenReader(browser);
+  await installed(browser);
 } catch (error) {
   check(false, `stopped: ${error.stack || error}`);
 } finally {

@@ -9,13 +9,17 @@ import puppeteer from "puppeteer-core";
 
 const types = {
   ".html": "text/html; charset=utf-8", ".js": "text/javascript", ".wasm": "application/wasm",
-  ".png": "image/png", ".txt": "text/plain; charset=utf-8",
+  ".png": "image/png", ".txt": "text/plain; charset=utf-8", ".json": "application/json",
+  ".gz": "application/gzip",
 };
 
 // Serves DIR's files as a plain static web server would; resolves to the
-// base address once it listens.
+// base address once it listens. While "offline" is set, every connection
+// is cut as by a network that is down.
 export function serve(dir) {
+  const served = { offline: false };
   const server = createServer((request, response) => {
+    if (served.offline) return request.socket.destroy();
     const path = normalize(decodeURIComponent(new URL(request.url, "http://x").pathname));
     const file = join(dir, path.endsWith("/") ? path + "index.html" : path);
     try {
@@ -27,7 +31,8 @@ export function serve(dir) {
     }
   });
   return new Promise((resolve) => server.listen(0, "127.0.0.1", () =>
-    resolve({ url: `http://127.0.0.1:${server.address().port}`, close: () => server.close() })));
+    resolve(Object.assign(served, { url: `http://127.0.0.1:${server.address().port}`,
+      close: () => server.close() }))));
 }
 
 // A fresh profile each time; nothing is fetched from the network, and WebGL

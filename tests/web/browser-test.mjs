@@ -272,6 +272,9 @@ async function screenReader(browser) {
   const values = () => Object.keys(results).map((name) => node(name).value?.value);
   for (const deadline = Date.now() + 10000; values().join() !== Object.values(results).join() && Date.now() < deadline;) nodes = await tree();
   check(values().join() === Object.values(results).join(), `screen reader: results read from the tree ${values().join(" ")}`);
+  // The explanation as the desktop's screen readers hear it: in words.
+  const spoken = node("Координати на пресечна т. X:").description?.value || "";
+  check(spoken.includes("делено на") && !/[·−/]/.test(spoken), `screen reader: X explained in words: "${spoken}"`);
   const region = nodes.find((n) => n.role?.value === "status");
   const said = nodes.filter((n) => n.role?.value === "StaticText" && region?.childIds?.includes(n.nodeId)).map((n) => n.name?.value).join("");
   check(said.includes(results["Координати на пресечна т. X:"]), `screen reader: the live region tells the crossing: "${said}"`);

@@ -39,10 +39,9 @@ QList<bool> groupingBrackets(const QString &line)
 // "1e−300" as "1 по 10 на степен −300", before the minus is put in words.
 QString withPowersOfTen(const QString &line)
 {
-    static const QRegularExpression power(QStringLiteral("(\\d+(?:[.,]\\d+)?)e([+\u2212]?)(\\d+)"));
+    static const QRegularExpression power(QStringLiteral("(\\d+(?:[.,]\\d+)?)e\\+?(\u2212?\\d+)"));
     QString out = line;
-    out.replace(power, QStringLiteral("\\1 по 10 на степен \\2\\3"));
-    return out.replace(QStringLiteral("степен +"), QStringLiteral("степен "));
+    return out.replace(power, QStringLiteral("\\1 по 10 на степен \\2"));
 }
 
 // One line of the explanation in words. "=" and "≈" open a clause with "е",

@@ -1,8 +1,11 @@
 #include "app/vertisel.h"
 
 #include "app/captioncolours.h"
+#include "app/fieldtable.h"
+#include "app/windowcontrols.h"
 #include "assistive/accessibility.h"
 #include "assistive/announcer.h"
+#include "assistive/canvasnarration.h"
 #include "assistive/fieldexplanations.h"
 #include "canvas/canvasunits.h"
 #include "canvas/drawingcanvas.h"
@@ -32,6 +35,7 @@ Vertisel::Vertisel(QWidget *parent)
     : QWidget(parent,
         Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
             | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+    , m_narration(std::make_unique<CanvasNarration>())
 {
     setWindowTitle(QStringLiteral("Аналитична геометрия - пресечна точка"));
     setWindowIcon(applicationIcon());
@@ -47,31 +51,32 @@ Vertisel::Vertisel(QWidget *parent)
     setFont(windowFont);
 
     installAccessibility();
-    m_controls = buildWindowControls(this);
-    keepCaptionsReadable(m_controls, this);
-    describeCanvasWith(m_controls.picture1, [this] { return m_narration.text(); });
+    static const bool windowAccessibility = [] {
+        QAccessible::installFactory(accessibleFor);
+        return true;
+    }();
+    Q_UNUSED(windowAccessibility);
+    m_controls = std::make_unique<WindowControls>(buildWindowControls(this));
+    keepCaptionsReadable(*m_controls, this);
     ExplainedFields explained;
-    for (int line = 0; line < kLineCount; ++line) {
-        for (int input = 0; input < kLineInputCount; ++input)
-            explained.inputs[line][input] = m_controls.text2[inputField(line, LineInput(input))];
-        for (int result = 0; result < kLineResultCount; ++result)
-            explained.results[line][result] =
-                m_controls.text2[resultField(line, LineResult(result))];
-    }
+    for (const InputName name : kEveryInput)
+        explained.inputs[name] = m_controls->text2[FieldTable::field(name)];
+    for (const ResultName name : kEveryResult)
+        explained.results[name] = m_controls->text2[FieldTable::field(name)];
     for (const auto coordinate : { CrossingCoordinate::X, CrossingCoordinate::Y })
-        explained.crossing[int(coordinate)] = m_controls.text2[crossingField(coordinate)];
+        explained.crossing[int(coordinate)] = m_controls->text2[FieldTable::field(coordinate)];
     m_explanations = new FieldExplanations(explained, this);
     m_announcer = new Announcer(this);
-    m_controls.picture1->setBackgroundPicture(startupPhoto());
-    m_controls.text1->setPlainText(taskText());
-    m_controls.text1->setFocus();
+    m_controls->picture1->setBackgroundPicture(startupPhoto());
+    m_controls->text1->setPlainText(taskText());
+    m_controls->text1->setFocus();
     narrateCanvas();
 
     for (qint16 index = 0; index < 2; ++index)
-        connect(m_controls.command1[index], &QPushButton::clicked, this,
+        connect(m_controls->command1[index], &QPushButton::clicked, this,
             [this, index] { Command1_Click(index); });
-    connect(m_controls.picture1, &DrawingCanvas::mouseDown, this, &Vertisel::Picture1_MouseDown);
-    connect(m_controls.picture1, &DrawingCanvas::keyboardCursorMoved, this, [this](QPoint at) {
+    connect(m_controls->picture1, &DrawingCanvas::mouseDown, this, &Vertisel::Picture1_MouseDown);
+    connect(m_controls->picture1, &DrawingCanvas::keyboardCursorMoved, this, [this](QPoint at) {
         constexpr int k = kTwipsPerPixel;
         m_announcer->announceLatest(CanvasNarration::cursorText(
             CoordinateText(float(at.x() * k)), CoordinateText(float(at.y() * k))));
@@ -81,6 +86,8 @@ Vertisel::Vertisel(QWidget *parent)
 
     Form_Load();
 }
+
+Vertisel::~Vertisel() = default;
 
 void Vertisel::centreOnScreen()
 {
@@ -111,7 +118,7 @@ bool Vertisel::event(QEvent *event)
 void Vertisel::Form_Load()
 {
     m_state.ClickCount = 0;
-    m_controls.picture1->setPersistentDrawing(true);
+    m_controls->picture1->setPersistentDrawing(true);
 }
 
 void Vertisel::Command1_Click(qint16 Index)
@@ -128,24 +135,23 @@ void Vertisel::Command1_Click(qint16 Index)
 
 void Vertisel::Picture1_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, float X, float Y)
 {
-    DrawingCanvas *canvas = m_controls.picture1;
+    DrawingCanvas *canvas = m_controls->picture1;
     const CaptureStep step = pointCaptureStep(m_state.ClickCount);
     if (step.action == CaptureStep::Action::Blank) {
         canvas->BlankReset();
-        m_narration.clear();
+        m_narration->clear();
         narrateCanvas();
         return;
     }
     canvas->SetPenWidth(kCaptureDotWidth);
     if (step.action == CaptureStep::Action::Record) {
-        const int xField = inputField(step.slot.line, step.slot.x());
-        const int yField = inputField(step.slot.line, step.slot.y());
-        writeField(xField, CoordinateText(X));
-        writeField(yField, CoordinateText(Y));
-        m_narration.addPoint(
-            step.slot.line + 1, step.slot.point + 1, readField(xField), readField(yField));
+        const QString x = CoordinateText(X);
+        const QString y = CoordinateText(Y);
+        writeField(FieldTable::field(step.slot.x()), x);
+        writeField(FieldTable::field(step.slot.y()), y);
+        m_narration->addPoint(step.slot.line + 1, step.slot.point + 1, x, y);
     } else {
-        m_narration.addDot(CoordinateText(X), CoordinateText(Y));
+        m_narration->addDot(CoordinateText(X), CoordinateText(Y));
     }
     canvas->DrawPoint(X, Y);
     narrateCanvas();
@@ -153,13 +159,13 @@ void Vertisel::Picture1_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, float 
 
 void Vertisel::ClearAll()
 {
-    for (int i = 0; i < kFieldCount; ++i)
+    for (int i = 0; i < FieldTable::kCount; ++i)
         writeField(i, QString());
-    m_explanations->setInputs(std::nullopt);
-    m_controls.picture1->BlankReset();
-    m_controls.picture1->ClearDrawings();
+    m_explanations->setCalculation(nullptr);
+    m_controls->picture1->BlankReset();
+    m_controls->picture1->ClearDrawings();
     m_state.ClickCount = 1;
-    m_narration.clear();
+    m_narration->clear();
     narrateCanvas();
 }
 
@@ -168,19 +174,19 @@ void Vertisel::narrateCanvas()
     // The canvas's description is put together when a client asks for it;
     // the change itself is announced, so that a screen reader tells it
     // without searching.
-    QAccessibleEvent changed(m_controls.picture1, QAccessible::DescriptionChanged);
+    QAccessibleEvent changed(m_controls->picture1, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&changed);
-    m_announcer->announce(m_narration.latest());
+    m_announcer->announce(m_narration->latest());
 }
 
 QString Vertisel::readField(int index) const
 {
-    return m_controls.text2[index]->text();
+    return m_controls->text2[index]->text();
 }
 
 void Vertisel::writeField(int index, const QString &text)
 {
-    QLineEdit *field = m_controls.text2[index];
+    QLineEdit *field = m_controls->text2[index];
     field->setText(text);
     field->setCursorPosition(0);
 }

@@ -1,13 +1,16 @@
 #pragma once
 
 #include "app/taskstate.h"
-#include "app/windowcontrols.h"
-#include "assistive/canvasnarration.h"
 
 #include <QWidget>
 
+#include <memory>
+
 class Announcer;
+class CanvasNarration;
 class FieldExplanations;
+class QAccessibleInterface;
+struct WindowControls;
 
 // The program's one window. It owns every control and the task state, routes
 // the button and canvas events to the commands, and runs Calculate and Clear.
@@ -18,6 +21,7 @@ class Vertisel : public QWidget
 
 public:
     explicit Vertisel(QWidget *parent = nullptr);
+    ~Vertisel() override;
 
     const TaskState &taskState() const { return m_state; }
 
@@ -29,6 +33,10 @@ protected:
     bool event(QEvent *event) override;
 
 private:
+    // What assistive technology is told of this window and of its canvas,
+    // which it describes with the canvas narration.
+    static QAccessibleInterface *accessibleFor(const QString &className, QObject *object);
+
     void Form_Load();
     void Command1_Click(qint16 Index);
     void Picture1_MouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, float X, float Y);
@@ -43,9 +51,9 @@ private:
     // at its top or left edge where the frame is larger than the area.
     void centreOnScreen();
 
-    WindowControls m_controls;
+    std::unique_ptr<WindowControls> m_controls;
     TaskState m_state;
-    CanvasNarration m_narration;
+    std::unique_ptr<CanvasNarration> m_narration;
     bool m_centredWithFrame = false;
     FieldExplanations *m_explanations = nullptr;
     Announcer *m_announcer = nullptr;

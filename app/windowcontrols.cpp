@@ -29,27 +29,38 @@ struct FieldPlacement
 using enum LineInput;
 using enum LineResult;
 
+// A line's input or result by its place in the field table.
+constexpr int at(int line, LineInput input)
+{
+    return FieldTable::field(InputName { line, input });
+}
+
+constexpr int at(int line, LineResult result)
+{
+    return FieldTable::field(ResultName { line, result });
+}
+
 // In creation order, frame by frame; each line's k comes after its C.
-constexpr FieldPlacement kFields[kFieldCount] = {
-    { inputField(0, X1), 0, u"X1:", { 120, 360, 375, 315 }, { 480, 360, 1455, 315 } },
-    { inputField(0, Y1), 0, u"Y1:", { 2040, 360, 375, 315 }, { 2400, 360, 1455, 315 } },
-    { inputField(0, X2), 0, u"X2:", { 120, 720, 375, 315 }, { 480, 720, 1455, 315 } },
-    { inputField(0, Y2), 0, u"Y2:", { 2040, 720, 375, 315 }, { 2400, 720, 1455, 315 } },
-    { resultField(0, A), 0, u"A1:", { 120, 1080, 375, 315 }, { 480, 1080, 1455, 330 } },
-    { resultField(0, B), 0, u"B1:", { 2040, 1080, 375, 315 }, { 2400, 1080, 1455, 330 } },
-    { resultField(0, C), 0, u"C1:", { 120, 1440, 375, 315 }, { 480, 1440, 1455, 330 } },
-    { resultField(0, K), 0, u"k1:", { 2040, 1440, 375, 315 }, { 2400, 1440, 1455, 330 } },
-    { inputField(1, X1), 1, u"X1:", { 120, 360, 375, 315 }, { 480, 360, 1455, 315 } },
-    { inputField(1, Y1), 1, u"Y1:", { 2040, 360, 495, 315 }, { 2520, 360, 1335, 315 } },
-    { inputField(1, X2), 1, u"X2:", { 120, 720, 375, 315 }, { 480, 720, 1455, 315 } },
-    { inputField(1, Y2), 1, u"Y2:", { 2040, 720, 495, 315 }, { 2520, 720, 1335, 315 } },
-    { resultField(1, A), 1, u"A2:", { 120, 1080, 375, 315 }, { 480, 1080, 1455, 315 } },
-    { resultField(1, B), 1, u"B2:", { 2040, 1080, 495, 315 }, { 2520, 1080, 1335, 315 } },
-    { resultField(1, C), 1, u"C2:", { 120, 1440, 375, 315 }, { 480, 1440, 1455, 315 } },
-    { resultField(1, K), 1, u"k2:", { 2040, 1440, 495, 315 }, { 2520, 1440, 1335, 315 } },
-    { crossingField(CrossingCoordinate::X), 2, u"X:", { 120, 240, 255, 315 },
+constexpr FieldPlacement kFields[FieldTable::kCount] = {
+    { at(0, X1), 0, u"X1:", { 120, 360, 375, 315 }, { 480, 360, 1455, 315 } },
+    { at(0, Y1), 0, u"Y1:", { 2040, 360, 375, 315 }, { 2400, 360, 1455, 315 } },
+    { at(0, X2), 0, u"X2:", { 120, 720, 375, 315 }, { 480, 720, 1455, 315 } },
+    { at(0, Y2), 0, u"Y2:", { 2040, 720, 375, 315 }, { 2400, 720, 1455, 315 } },
+    { at(0, A), 0, u"A1:", { 120, 1080, 375, 315 }, { 480, 1080, 1455, 330 } },
+    { at(0, B), 0, u"B1:", { 2040, 1080, 375, 315 }, { 2400, 1080, 1455, 330 } },
+    { at(0, C), 0, u"C1:", { 120, 1440, 375, 315 }, { 480, 1440, 1455, 330 } },
+    { at(0, K), 0, u"k1:", { 2040, 1440, 375, 315 }, { 2400, 1440, 1455, 330 } },
+    { at(1, X1), 1, u"X1:", { 120, 360, 375, 315 }, { 480, 360, 1455, 315 } },
+    { at(1, Y1), 1, u"Y1:", { 2040, 360, 495, 315 }, { 2520, 360, 1335, 315 } },
+    { at(1, X2), 1, u"X2:", { 120, 720, 375, 315 }, { 480, 720, 1455, 315 } },
+    { at(1, Y2), 1, u"Y2:", { 2040, 720, 495, 315 }, { 2520, 720, 1335, 315 } },
+    { at(1, A), 1, u"A2:", { 120, 1080, 375, 315 }, { 480, 1080, 1455, 315 } },
+    { at(1, B), 1, u"B2:", { 2040, 1080, 495, 315 }, { 2520, 1080, 1335, 315 } },
+    { at(1, C), 1, u"C2:", { 120, 1440, 375, 315 }, { 480, 1440, 1455, 315 } },
+    { at(1, K), 1, u"k2:", { 2040, 1440, 495, 315 }, { 2520, 1440, 1335, 315 } },
+    { FieldTable::field(CrossingCoordinate::X), 2, u"X:", { 120, 240, 255, 315 },
         { 360, 240, 1095, 315 } },
-    { crossingField(CrossingCoordinate::Y), 2, u"Y:", { 1560, 240, 255, 315 },
+    { FieldTable::field(CrossingCoordinate::Y), 2, u"Y:", { 1560, 240, 255, 315 },
         { 1800, 240, 1095, 315 } },
 };
 
@@ -181,7 +192,7 @@ WindowControls buildWindowControls(QWidget *window)
         auto *field = new QLineEdit(frame);
         field->setObjectName(QStringLiteral("Text2_%1").arg(f.index));
         field->setGeometry(f.field.toPixels());
-        if (!isInputField(f.index)) {
+        if (!FieldTable::isInputField(f.index)) {
             field->setReadOnly(true);
             field->setFont(resultFont);
         }
@@ -208,13 +219,12 @@ WindowControls buildWindowControls(QWidget *window)
     c.picture2->hide();
 
     const auto field = [&c](int index) { return c.text2[index]; };
-    QWidget *const focusOrder[] = { c.text1, field(inputField(0, X1)), field(inputField(0, Y1)),
-        field(inputField(0, X2)), field(inputField(0, Y2)), field(resultField(0, A)),
-        field(resultField(0, B)), field(resultField(0, C)), c.command1[0], c.command1[1],
-        field(resultField(0, K)), field(inputField(1, X1)), field(inputField(1, Y1)),
-        field(inputField(1, X2)), field(inputField(1, Y2)), field(resultField(1, A)),
-        field(resultField(1, B)), field(resultField(1, C)), field(resultField(1, K)), c.picture1,
-        field(crossingField(CrossingCoordinate::X)), field(crossingField(CrossingCoordinate::Y)) };
+    QWidget *const focusOrder[] = { c.text1, field(at(0, X1)), field(at(0, Y1)), field(at(0, X2)),
+        field(at(0, Y2)), field(at(0, A)), field(at(0, B)), field(at(0, C)), c.command1[0],
+        c.command1[1], field(at(0, K)), field(at(1, X1)), field(at(1, Y1)), field(at(1, X2)),
+        field(at(1, Y2)), field(at(1, A)), field(at(1, B)), field(at(1, C)), field(at(1, K)),
+        c.picture1, field(FieldTable::field(CrossingCoordinate::X)),
+        field(FieldTable::field(CrossingCoordinate::Y)) };
     for (std::size_t i = 1; i < std::size(focusOrder); ++i)
         QWidget::setTabOrder(focusOrder[i - 1], focusOrder[i]);
     return c;

@@ -16,8 +16,8 @@ class QWidget;
 // table Text2(0)..Text2(17) and its captions Label2(0)..Label2(17).
 struct WindowControls
 {
-    std::array<QLineEdit *, kFieldCount> text2 {};
-    std::array<QLabel *, kFieldCount> label2 {};
+    std::array<QLineEdit *, FieldTable::kCount> text2 {};
+    std::array<QLabel *, FieldTable::kCount> label2 {};
     std::array<QPushButton *, 2> command1 {};
     std::array<QGroupBox *, 3> frame1 {};
     QLabel *label1 = nullptr;

@@ -5,18 +5,10 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QFontMetrics>
-#include <QHash>
 #include <QLineEdit>
 #include <QPointer>
 
 namespace {
-
-// Where each canvas's description comes from; a canvas leaves when destroyed.
-QHash<const QObject *, std::function<QString()>> &canvasDescribers()
-{
-    static QHash<const QObject *, std::function<QString()>> describers;
-    return describers;
-}
 
 // The window, with only the children a user can see.
 class WindowAccessible : public QAccessibleWidget
@@ -53,12 +45,13 @@ private:
     }
 };
 
-// The canvas: a picture whose description tells what is drawn on it.
-class CanvasAccessible : public QAccessibleWidget, public QAccessibleImageInterface
+// A picture whose description tells what is drawn on it.
+class PictureAccessible : public QAccessibleWidget, public QAccessibleImageInterface
 {
 public:
-    explicit CanvasAccessible(QWidget *canvas)
-        : QAccessibleWidget(canvas, QAccessible::Graphic)
+    PictureAccessible(QWidget *picture, const PictureDescription &description)
+        : QAccessibleWidget(picture, QAccessible::Graphic)
+        , m_description(description)
     {
     }
 
@@ -71,8 +64,7 @@ public:
     QString text(QAccessible::Text type) const override
     {
         if (type == QAccessible::Description)
-            if (const auto describe = canvasDescribers().value(widget()))
-                return describe();
+            return m_description.pictureDescription();
         return QAccessibleWidget::text(type);
     }
     QString imageDescription() const override { return text(QAccessible::Description); }
@@ -81,6 +73,9 @@ public:
     {
         return widget()->mapToGlobal(widget()->contentsRect().topLeft());
     }
+
+private:
+    const PictureDescription &m_description;
 };
 
 // A line of text, as an input or a result field: its text can be read,
@@ -259,10 +254,6 @@ QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
     if (!object || !object->isWidgetType())
         return nullptr;
     auto *widget = static_cast<QWidget *>(object);
-    if (className == QLatin1String("Vertisel"))
-        return new WindowAccessible(widget);
-    if (className == QLatin1String("DrawingCanvas"))
-        return new CanvasAccessible(widget);
     if (className == QLatin1String("QLineEdit")
         && static_cast<QLineEdit *>(widget)->echoMode() == QLineEdit::Normal)
         return new FieldAccessible(static_cast<QLineEdit *>(widget));
@@ -285,9 +276,12 @@ void installAccessibility()
     Q_UNUSED(installed);
 }
 
-void describeCanvasWith(QWidget *canvas, std::function<QString()> describe)
+QAccessibleInterface *windowAccessible(QWidget *window)
 {
-    canvasDescribers().insert(canvas, std::move(describe));
-    QObject::connect(
-        canvas, &QObject::destroyed, [](QObject *gone) { canvasDescribers().remove(gone); });
+    return new WindowAccessible(window);
+}
+
+QAccessibleInterface *pictureAccessible(QWidget *picture, const PictureDescription &description)
+{
+    return new PictureAccessible(picture, description);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "assistive/accessibility.h"
+
 #include <QList>
 #include <QString>
 
@@ -10,7 +12,7 @@
 // Numbers come as the fields show them. Recording is cheap; the words are put
 // together only when an assistive client asks for them. They end with how to
 // set points from the keyboard.
-class CanvasNarration
+class CanvasNarration : public PictureDescription
 {
 public:
     CanvasNarration();
@@ -30,6 +32,7 @@ public:
     void addNoCrossing(const QString &reason);
 
     QString text() const;
+    QString pictureDescription() const override { return text(); }
     // The newest change alone, to be announced: what was drawn last, or the
     // photo or the empty canvas.
     QString latest() const;

@@ -1,7 +1,8 @@
 #include "assistive/fieldexplanations.h"
 
-#include "geometry/numberreading.h"
-#include "geometry/spokenmathematics.h"
+#include "explanations/calculationexplanation.h"
+#include "explanations/inputexplanation.h"
+#include "explanations/spokenmathematics.h"
 
 #include <QEvent>
 #include <QLineEdit>
@@ -17,12 +18,10 @@ namespace {
 template <typename Visit>
 void forEachField(const ExplainedFields &fields, const CalculationExplanation &texts, Visit visit)
 {
-    for (int line = 0; line < kLineCount; ++line) {
-        for (int input = 0; input < kLineInputCount; ++input)
-            visit(fields.inputs[line][input], texts.lines[line].inputs[input]);
-        for (int result = 0; result < kLineResultCount; ++result)
-            visit(fields.results[line][result], texts.lines[line].results[result]);
-    }
+    for (const InputName name : kEveryInput)
+        visit(fields.inputs[name], texts.input(name));
+    for (const ResultName name : kEveryResult)
+        visit(fields.results[name], texts.result(name));
     for (int coordinate = 0; coordinate < 2; ++coordinate)
         visit(fields.crossing[coordinate], texts.crossing[coordinate]);
 }
@@ -58,11 +57,11 @@ FieldExplanations::FieldExplanations(const ExplainedFields &fields, QObject *par
 {
     forEachField(m_fields, {},
         [this](QLineEdit *field, const QString &) { field->installEventFilter(this); });
-    for (const auto &line : m_fields.inputs)
-        for (QLineEdit *input : line)
-            connect(input, &QLineEdit::textChanged, this, &FieldExplanations::inputChanged);
+    for (const InputName name : kEveryInput)
+        connect(m_fields.inputs[name], &QLineEdit::textChanged, this,
+            [this, name] { inputChanged(name); });
     QAccessible::installActivationObserver(this);
-    setInputs(std::nullopt);
+    setCalculation(nullptr);
 }
 
 FieldExplanations::~FieldExplanations()
@@ -70,20 +69,26 @@ FieldExplanations::~FieldExplanations()
     QAccessible::removeActivationObserver(this);
 }
 
-void FieldExplanations::setInputs(std::optional<CalculationInputs> inputs)
+void FieldExplanations::setCalculation(std::shared_ptr<const Calculation> calculation)
 {
-    m_inputs = std::move(inputs);
+    m_calculation = std::move(calculation);
+    for (const InputName name : kEveryInput)
+        m_readings[name] = m_calculation ? std::optional(m_calculation->input(name)) : std::nullopt;
     m_filled = false;
     if (QAccessible::isActive())
         fill();
 }
 
-void FieldExplanations::inputChanged()
+void FieldExplanations::inputChanged(InputName name)
 {
     // An input explains its current text, typed or clicked, not the one the
-    // last Calculate read.
-    m_filled = false;
-    if (QAccessible::isActive())
+    // last Calculate read; nothing else changes with it.
+    m_readings[name].reset();
+    if (!QAccessible::isActive())
+        m_filled = false;
+    else if (m_filled)
+        explain(m_fields.inputs[name], inputExplanation(name));
+    else
         fill();
 }
 
@@ -106,29 +111,33 @@ void FieldExplanations::accessibilityActiveChanged(bool active)
         fill();
 }
 
+// An empty field is named only, until a Calculate reads it as 0.
+QString FieldExplanations::inputExplanation(InputName name)
+{
+    std::optional<InputReading> &reading = m_readings[name];
+    if (!reading)
+        reading = readInput(m_fields.inputs[name]->text());
+    return m_calculation || !reading->text.isEmpty() ? explainInput(name, *reading)
+                                                     : inputRole(name);
+}
+
+// One explanation, two renderings: the tooltip's symbols for the eye, the
+// words of the formulas for a screen reader's voice.
+void FieldExplanations::explain(QLineEdit *field, const QString &text)
+{
+    if (m_written.value(field) == text)
+        return; // unchanged: nothing to announce
+    m_written.insert(field, text);
+    field->setToolTip(text);
+    field->setAccessibleDescription(spokenMathematics(text));
+}
+
 void FieldExplanations::fill()
 {
-    CalculationExplanation texts = explainCalculation(m_inputs);
-    CalculationInputs now;
-    for (int line = 0; line < kLineCount; ++line)
-        for (int input = 0; input < kLineInputCount; ++input) {
-            const int at = inputPosition(line, LineInput(input));
-            now.numbers[at] = ReadNumber(now.texts[at] = m_fields.inputs[line][input]->text());
-        }
-    const CalculationExplanation current = explainCalculation(now);
-    // An empty field is named only, until a Calculate reads it as 0.
-    for (int line = 0; line < kLineCount; ++line)
-        for (int input = 0; input < kLineInputCount; ++input)
-            if (m_inputs || !now.texts[inputPosition(line, LineInput(input))].isEmpty())
-                texts.lines[line].inputs[input] = current.lines[line].inputs[input];
-    // One explanation, two renderings: the tooltip's symbols for the eye,
-    // the words of the formulas for a screen reader's voice.
-    forEachField(m_fields, texts, [this](QLineEdit *field, const QString &text) {
-        if (m_written.value(field) == text)
-            return; // unchanged: nothing to announce
-        m_written.insert(field, text);
-        field->setToolTip(text);
-        field->setAccessibleDescription(spokenMathematics(text));
-    });
+    CalculationExplanation texts = explainCalculation(m_calculation.get());
+    for (const InputName name : kEveryInput)
+        texts.lines[name.line].inputs[int(name.input)] = inputExplanation(name);
+    forEachField(
+        m_fields, texts, [this](QLineEdit *field, const QString &text) { explain(field, text); });
     m_filled = true;
 }

@@ -1,12 +1,13 @@
 #pragma once
 
-#include "geometry/calculationexplanation.h"
+#include "geometry/calculation.h"
 
 #include <QAccessible>
 #include <QHash>
 #include <QObject>
 
 #include <array>
+#include <memory>
 #include <optional>
 
 class QLineEdit;
@@ -14,8 +15,8 @@ class QLineEdit;
 // The fields that show the task's numbers, each at what it shows.
 struct ExplainedFields
 {
-    std::array<std::array<QLineEdit *, kLineInputCount>, kLineCount> inputs {};
-    std::array<std::array<QLineEdit *, kLineResultCount>, kLineCount> results {};
+    PerInput<QLineEdit *> inputs;
+    PerResult<QLineEdit *> results;
     std::array<QLineEdit *, 2> crossing {}; // by CrossingCoordinate
 };
 
@@ -24,7 +25,8 @@ struct ExplainedFields
 // an input how its current text reads, a result its formula with the numbers
 // of the last Calculate, or nothing more after Clear. The texts are built only
 // when wanted: at the first tooltip asked for, or at once while assistive
-// technology listens, so that Calculate itself only keeps the inputs it read.
+// technology listens, so that Calculate itself only hands over what it
+// worked out. While a user types, only that input is read and explained again.
 // A tooltip is wrapped to fit on its screen.
 class FieldExplanations : public QObject, private QAccessible::ActivationObserver
 {
@@ -32,19 +34,24 @@ public:
     FieldExplanations(const ExplainedFields &fields, QObject *parent);
     ~FieldExplanations() override;
 
-    // The inputs of a Calculate; nothing at start and after Clear.
-    void setInputs(std::optional<CalculationInputs> inputs);
+    // The last Calculate; nothing at start and after Clear.
+    void setCalculation(std::shared_ptr<const Calculation> calculation);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void accessibilityActiveChanged(bool active) override;
-    void inputChanged();
+    void inputChanged(InputName name);
+    QString inputExplanation(InputName name);
+    void explain(QLineEdit *field, const QString &text);
     void fill();
 
     ExplainedFields m_fields;
     QHash<const QLineEdit *, QString> m_written; // each field's explanation as the tooltip shows it
-    std::optional<CalculationInputs> m_inputs;
+    std::shared_ptr<const Calculation> m_calculation;
+    // Each input's text as read: from the last Calculate, or read when its
+    // explanation is next wanted after it changed.
+    PerInput<std::optional<InputReading>> m_readings;
     bool m_filled = false;
 };

@@ -16,7 +16,7 @@
 
 namespace {
 
-constexpr auto kInputs = kInputFields;
+constexpr auto kInputs = FieldTable::kInputFields;
 // Four-digit twips of two crossing lines, in two sets that the runs alternate
 // between, so that every run writes new texts as a user's next run would.
 const char *const kTypical[2][8] = {
@@ -27,10 +27,10 @@ const char *const kTypical[2][8] = {
 // intersection fields, emptied first and written last.
 constexpr std::array<int, 12> kWritten = [] {
     std::array<int, 12> written {};
-    for (std::size_t i = 0; i < kResultFields.size(); ++i)
-        written[i] = kResultFields[i];
-    written[10] = crossingField(CrossingCoordinate::X);
-    written[11] = crossingField(CrossingCoordinate::Y);
+    for (std::size_t i = 0; i < FieldTable::kResultFields.size(); ++i)
+        written[i] = FieldTable::kResultFields[i];
+    written[10] = FieldTable::field(CrossingCoordinate::X);
+    written[11] = FieldTable::field(CrossingCoordinate::Y);
     return written;
 }();
 

@@ -1,20 +1,19 @@
 // Fuzzes the Calculate command on the real window with eight arbitrary field
-// texts (the input split at NUL bytes), checking what the fields show:
+// texts (the input split at NUL bytes), checking that the fields show what
+// the calculation of the same texts worked out:
 // - no result is ever "-0.0000";
 // - every shown result reads back, under United States English without its
-//   grouping commas, to within half a unit in the fourth decimal of the value
-//   computed from the same texts;
+//   grouping commas, to within half a unit in the fourth decimal of its value;
 // - the two intersection fields are both empty or both filled, and filled
 //   exactly when the lines intersect in a point with finite coordinates.
-// The fields' explanations have their own target, fuzz_explain. Each input
+// Whether the calculation is right is fuzz_calculation's part, and the
+// fields' explanations fuzz_explain's. Each input
 // ends with "Изчисти", so that every input starts from the same window and
 // the leak check between inputs sees what an input keeps, not what the next
 // one replaces.
 #include "app/fieldtable.h"
 #include "app/vertisel.h"
-#include "geometry/exactline.h"
-#include "geometry/lineequation.h"
-#include "geometry/numberreading.h"
+#include "geometry/calculation.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -29,15 +28,14 @@
 
 namespace {
 
-constexpr auto kInputs = kInputFields;
-constexpr int kXt = crossingField(CrossingCoordinate::X);
-constexpr int kYt = crossingField(CrossingCoordinate::Y);
+constexpr int kXt = FieldTable::field(CrossingCoordinate::X);
+constexpr int kYt = FieldTable::field(CrossingCoordinate::Y);
 
 struct Harness
 {
     std::unique_ptr<QApplication> app;
     std::unique_ptr<Vertisel> window;
-    QLineEdit *fields[kFieldCount] {};
+    QLineEdit *fields[FieldTable::kCount] {};
     QPushButton *calculate = nullptr;
     QPushButton *clear = nullptr;
 };
@@ -53,7 +51,7 @@ Harness &harness()
         made.app = std::make_unique<QApplication>(argc, argv);
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         made.window = std::make_unique<Vertisel>();
-        for (int i = 0; i < kFieldCount; ++i)
+        for (int i = 0; i < FieldTable::kCount; ++i)
             made.fields[i] = made.window->findChild<QLineEdit *>(QStringLiteral("Text2_%1").arg(i));
         made.calculate = made.window->findChild<QPushButton *>(QStringLiteral("Command1_0"));
         made.clear = made.window->findChild<QPushButton *>(QStringLiteral("Command1_1"));
@@ -65,9 +63,9 @@ Harness &harness()
         for (char32_t c = 0x20; c < 0xFFFE; ++c)
             if (!QChar::isSurrogate(c))
                 every += QChar(c);
-        made.fields[kInputs[0]]->setText(every);
-        for (int i = 0; i < 8; ++i)
-            made.fields[kInputs[i]]->setText(QStringLiteral("-1234.5e%1").arg(i));
+        made.fields[FieldTable::kInputFields[0]]->setText(every);
+        for (const int input : FieldTable::kInputFields)
+            made.fields[input]->setText(QStringLiteral("-1234.5e%1").arg(input));
         made.calculate->click();
         made.clear->click();
         return made;
@@ -105,49 +103,39 @@ void checkShown(int field, const QString &shown, double value)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     Harness &h = harness();
-    QString texts[8];
+    PerInput<QString> texts;
     size_t start = 0;
-    for (int i = 0; i < 8 && start <= size; ++i) {
+    for (const InputName name : kEveryInput) {
+        if (start > size)
+            break;
         size_t end = start;
         while (end < size && data[end] != 0)
             ++end;
-        texts[i] =
+        texts[name] =
             QString::fromUtf8(reinterpret_cast<const char *>(data) + start, qsizetype(end - start));
         start = end + 1;
     }
-    for (int i = 0; i < 8; ++i)
-        h.fields[kInputs[i]]->setText(texts[i]);
+    for (const InputName name : kEveryInput)
+        h.fields[FieldTable::field(name)]->setText(texts[name]);
     h.calculate->click();
 
-    const LineEquation first = lineThrough(
-        ReadNumber(texts[0]), ReadNumber(texts[1]), ReadNumber(texts[2]), ReadNumber(texts[3]));
-    const LineEquation second = lineThrough(
-        ReadNumber(texts[4]), ReadNumber(texts[5]), ReadNumber(texts[6]), ReadNumber(texts[7]));
-    const LineEquation *lines[2] = { &first, &second };
-    for (int l = 0; l < kLineCount; ++l) {
-        const double values[kLineResultCount] = { lines[l]->A, lines[l]->B, lines[l]->C,
-            lines[l]->k };
-        for (int r = 0; r < kLineResultCount; ++r) {
-            const int field = resultField(l, LineResult(r));
-            checkShown(field, h.fields[field]->text(), values[r]);
-        }
+    const Calculation calculation(texts);
+    for (const ResultName name : kEveryResult) {
+        const int field = FieldTable::field(name);
+        checkShown(field, h.fields[field]->text(), calculation.result(name));
     }
 
     const QString x = h.fields[kXt]->text();
     const QString y = h.fields[kYt]->text();
     if (x.isEmpty() != y.isEmpty())
         fail("only one coordinate shown", kXt, x + u'|' + y, 0);
-    std::array<QString, 8> inputTexts;
-    std::copy(std::begin(texts), std::end(texts), inputTexts.begin());
-    const auto crossing = crossingOf(inputTexts, first, second);
-    const bool shouldShow = crossing.has_value();
-    const double xt = crossing ? crossing->x : 0.0;
-    const double yt = crossing ? crossing->y : 0.0;
-    if (x.isEmpty() == shouldShow)
-        fail(shouldShow ? "crossing not shown" : "crossing shown without one", kXt, x, xt);
-    if (shouldShow) {
-        checkShown(kXt, x, xt);
-        checkShown(kYt, y, yt);
+    const auto point = calculation.point();
+    if (x.isEmpty() == point.has_value())
+        fail(point ? "crossing not shown" : "crossing shown without one", kXt, x,
+            point ? point->x : 0.0);
+    if (point) {
+        checkShown(kXt, x, point->x);
+        checkShown(kYt, y, point->y);
     }
 
     h.clear->click();

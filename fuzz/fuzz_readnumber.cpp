@@ -2,7 +2,6 @@
 // plainly a decimal number, the value must equal strtod's in the C locale;
 // for every text the result is a number or an infinity, never a NaN; and the
 // exact reading rounds to the double reading, or is missing for an infinity.
-#include "geometry/exactline.h"
 #include "geometry/numberreading.h"
 
 #include <QString>
@@ -49,10 +48,13 @@ double strtodC(const std::string &text)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const std::string bytes(reinterpret_cast<const char *>(data), size);
-    const double value = ReadNumber(QString::fromUtf8(bytes.data(), qsizetype(bytes.size())));
+    const InputReading read = readInput(QString::fromUtf8(bytes.data(), qsizetype(bytes.size())));
+    const double value = read.number;
     if (std::isnan(value))
         fail("NaN", bytes, value);
-    const auto exact = readExactNumber(QString::fromUtf8(bytes.data(), qsizetype(bytes.size())));
+    if (value != ReadNumber(read.text) && !(value == 0.0 && ReadNumber(read.text) == 0.0))
+        fail("the reading and the rule differ", bytes, value);
+    const auto &exact = read.exact;
     // Beyond the range, too large or too small to be told from 0, there is
     // no exact reading; every other number has one.
     if (exact && std::isinf(value))

@@ -1,9 +1,7 @@
 #include "geometry/exactnumber.h"
 
-#include "geometry/leadingnumber.h"
-#include "geometry/numberreading.h"
-
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -73,29 +71,36 @@ ExactNumber decimalValue(const std::string &spelling)
     return negative ? ExactNumber(-value) : value;
 }
 
-// Whether the digits before any exponent are other than zeros.
-bool hasNonZeroDigit(const std::string &spelling)
-{
-    const std::string digits = spelling.substr(0, spelling.find('e'));
-    return digits.find_first_of("123456789") != std::string::npos;
-}
-
 } // namespace
 
-std::optional<ExactNumber> readExactNumber(QStringView text)
+std::optional<ExactNumber> exactValueOf(const LeadingNumber &number, double rounded)
 {
-    // Checked first: past the double range the digits may be many thousands.
-    const double rounded = ReadNumber(text);
     if (!std::isfinite(rounded))
         return std::nullopt;
-    const LeadingNumber number = scanLeadingNumber(text);
     if (number.radix != 10)
         return ExactNumber(radixInteger(number.spelling, number.radix));
-    if (number.spelling.empty())
-        return ExactNumber(0);
+    if (number.isSmallInteger())
+        return ExactNumber(static_cast<long long>(rounded));
     // A number that no double tells from 0 is beyond the range, as one too
     // large for a double is: every field shows it as 0, so it decides as 0.
-    if (rounded == 0.0 && hasNonZeroDigit(number.spelling))
+    if (rounded == 0.0 && number.hasNonZeroDigit())
         return std::nullopt;
     return decimalValue(number.spelling);
+}
+
+double toDouble(const ExactNumber &value)
+{
+    // Compared first: the conversion of a quotient past the double range is
+    // not promised to saturate. Rounded to nearest, everything below the
+    // halfway point 2^1024 - 2^970 between the largest double and the next
+    // power of two is the largest double; from there on it is infinite.
+    constexpr double largest = std::numeric_limits<double>::max();
+    static const ExactNumber halfway = ExactNumber(largest) + ExactNumber(std::ldexp(1.0, 970));
+    const ExactNumber size = abs(value);
+    if (size >= halfway)
+        return value > 0 ? std::numeric_limits<double>::infinity()
+                         : -std::numeric_limits<double>::infinity();
+    if (size > ExactNumber(largest))
+        return value > 0 ? largest : -largest;
+    return value.convert_to<double>();
 }

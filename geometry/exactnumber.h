@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QStringView>
+#include "geometry/leadingnumber.h"
 
 // Boost's rationals include <iostream>, whose static initialiser in every
 // file that includes it (libstdc++ before GCC 13) sets up cin, cout and their
@@ -23,9 +23,12 @@
 // A rational number of any size: 0.1 is exactly 1/10 here.
 using ExactNumber = boost::multiprecision::cpp_rational;
 
-// The exact value of the number the leading-number rule reads from the text
-// (see ReadNumber): the decimal as typed, not its nearest double, and the
-// integer after "&H" or "&O". Nothing where the number is beyond the double
-// range: where ReadNumber gives an infinity, or 0 for a number that is not 0
-// (too small for any double, below about 4.9e-324).
-std::optional<ExactNumber> readExactNumber(QStringView text);
+// The exact value of a scanned number whose double is ROUNDED: the decimal as
+// typed, not its nearest double, and the integer after "&H" or "&O". Nothing
+// where the number is beyond the double range: where the double is an
+// infinity, or 0 for a number that is not 0 (too small for any double, below
+// about 4.9e-324).
+std::optional<ExactNumber> exactValueOf(const LeadingNumber &number, double rounded);
+
+// The nearest double, or an infinity beyond the double range.
+double toDouble(const ExactNumber &value);

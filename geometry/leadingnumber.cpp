@@ -42,6 +42,7 @@ public:
         ++m_pos;
         skip();
     }
+    QStringView rest() const { return m_text.sliced(m_pos); }
 
 private:
     void skip()
@@ -62,12 +63,68 @@ void appendDigits(Cursor &cursor, std::string &out)
     }
 }
 
+// A decimal number at the cursor, or the empty text; the cursor stops right
+// after the characters that belong to it.
+std::string decimalAt(Cursor &cursor)
+{
+    std::string out;
+    if (cursor.peek() == u'+' || cursor.peek() == u'-') {
+        out.push_back(char(cursor.peek()));
+        cursor.advance();
+    }
+    const std::size_t signLength = out.size();
+    appendDigits(cursor, out);
+    if (cursor.peek() == u'.') {
+        out.push_back('.');
+        cursor.advance();
+        appendDigits(cursor, out);
+    }
+    // A sign and a period alone are no number.
+    const std::size_t mantissaLength = out.size() - signLength;
+    if (mantissaLength == 0 || (mantissaLength == 1 && out.back() == '.'))
+        return {};
+
+    if (cursor.peek() == u'e' || cursor.peek() == u'E') {
+        Cursor atExponent = cursor;
+        std::string exponent = "e";
+        cursor.advance();
+        if (cursor.peek() == u'+' || cursor.peek() == u'-') {
+            exponent.push_back(char(cursor.peek()));
+            cursor.advance();
+        }
+        const std::size_t before = exponent.size();
+        appendDigits(cursor, exponent);
+        if (exponent.size() > before)
+            out += exponent;
+        else
+            cursor = atExponent; // an "e" without digits is not part of the number
+    }
+    return out;
+}
+
+bool onlySpace(QStringView text)
+{
+    for (const QChar c : text)
+        if (!c.isSpace())
+            return false;
+    return true;
+}
+
+bool containsDigit(QStringView text)
+{
+    for (const QChar c : text)
+        if (isDecimalDigit(c.unicode()))
+            return true;
+    return false;
+}
+
 } // namespace
 
 LeadingNumber scanLeadingNumber(QStringView text)
 {
     Cursor cursor(text);
     LeadingNumber number;
+    number.hasDigit = containsDigit(text);
 
     if (cursor.peek() == u'&') {
         cursor.advance();
@@ -83,40 +140,18 @@ LeadingNumber scanLeadingNumber(QStringView text)
             number.spelling.push_back(char(cursor.peek()));
             cursor.advance();
         }
+        number.onlySpaceFollows = onlySpace(cursor.rest());
         return number;
     }
 
-    std::string &out = number.spelling;
-    if (cursor.peek() == u'+' || cursor.peek() == u'-') {
-        out.push_back(char(cursor.peek()));
-        cursor.advance();
-    }
-    const std::size_t signLength = out.size();
-    appendDigits(cursor, out);
-    if (cursor.peek() == u'.') {
-        out.push_back('.');
-        cursor.advance();
-        appendDigits(cursor, out);
-    }
-    // A sign and a period alone are no number.
-    const std::size_t mantissaLength = out.size() - signLength;
-    if (mantissaLength == 0 || (mantissaLength == 1 && out.back() == '.')) {
-        out.clear();
-        return number;
-    }
-
-    if (cursor.peek() == u'e' || cursor.peek() == u'E') {
-        std::string exponent = "e";
-        cursor.advance();
-        if (cursor.peek() == u'+' || cursor.peek() == u'-') {
-            exponent.push_back(char(cursor.peek()));
+    if (QChar(cursor.peek()).isSpace() && !cursor.atEnd()) {
+        while (!cursor.atEnd() && QChar(cursor.peek()).isSpace())
             cursor.advance();
-        }
-        const std::size_t before = exponent.size();
-        appendDigits(cursor, exponent);
-        if (exponent.size() > before)
-            out += exponent;
+        number.afterLeadingSpace = decimalAt(cursor);
+    } else {
+        number.spelling = decimalAt(cursor);
     }
+    number.onlySpaceFollows = onlySpace(cursor.rest());
     return number;
 }
 
@@ -127,4 +162,9 @@ bool LeadingNumber::isSmallInteger() const
     const std::size_t sign = !spelling.empty() && (spelling[0] == '-' || spelling[0] == '+');
     return spelling.size() - sign <= 5
         && spelling.find_first_not_of("0123456789", sign) == std::string::npos;
+}
+
+bool LeadingNumber::hasNonZeroDigit() const
+{
+    return spelling.substr(0, spelling.find('e')).find_first_of("123456789") != std::string::npos;
 }

@@ -4,9 +4,10 @@
 
 #include <string>
 
-// The number at the start of a field's text as the leading-number rule finds
-// it, spelled in plain ASCII so that both the double reading and the exact
-// reading convert the same characters.
+// One pass over a field's text by the leading-number rule: the number at its
+// start, spelled in plain ASCII so that the double and the exact reading
+// convert the same characters, and what the rest of the text holds, which
+// tells a student why the text read as it did.
 struct LeadingNumber
 {
     // 10: a decimal number ready for strtod ("-12.5e-3"), or empty when the
@@ -14,11 +15,20 @@ struct LeadingNumber
     // possibly none.
     int radix = 10;
     std::string spelling;
+    // Nothing but white space follows the number. Where the text starts with
+    // white space the rule does not drop (a carriage return), the number after
+    // it; the rule itself reads no number there.
+    bool onlySpaceFollows = false;
+    std::string afterLeadingSpace;
+    // An ASCII digit stands somewhere in the text.
+    bool hasDigit = false;
 
     // A whole number of at most five decimal digits (or four hex, five octal):
     // every product and sum that the line and crossing formulas make of such
     // numbers stays below 2^53, so doubles compute them exactly.
     bool isSmallInteger() const;
+    // The decimal's digits before any exponent are other than zeros.
+    bool hasNonZeroDigit() const;
 };
 
 // Blanks, tabs and line feeds are dropped wherever they stand; the period is

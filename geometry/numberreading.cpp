@@ -1,7 +1,6 @@
 #include "geometry/numberreading.h"
 
-#include "geometry/leadingnumber.h"
-
+#include <cmath>
 #include <locale.h>
 #include <stdlib.h>
 
@@ -35,12 +34,58 @@ double convertDecimal(const std::string &number)
 }
 #endif
 
+double numberOf(const LeadingNumber &number)
+{
+    if (number.radix != 10)
+        return radixValue(number.spelling, number.radix);
+    return number.spelling.empty() ? 0.0 : convertDecimal(number.spelling);
+}
+
+// The text is one number and nothing else, apart from white space at either
+// end: a number too small for any double is not one, and a text that starts
+// with white space the rule does not drop is one only where its number is 0,
+// which is what the rule reads there.
+bool isWholeText(const LeadingNumber &number, double value)
+{
+    if (!number.onlySpaceFollows)
+        return false;
+    if (!number.spelling.empty())
+        return !(value == 0.0 && number.hasNonZeroDigit());
+    const std::string &after = number.afterLeadingSpace;
+    return !after.empty()
+        && after.substr(0, after.find('e')).find_first_of("123456789") == std::string::npos;
+}
+
+ReadingNote noteOf(const QString &text, const LeadingNumber &number, double value)
+{
+    if (text.isEmpty())
+        return ReadingNote::Empty;
+    if (std::isinf(value))
+        return ReadingNote::BeyondRange;
+    if (number.radix != 10)
+        return number.radix == 16 ? ReadingNote::Hexadecimal : ReadingNote::Octal;
+    if (isWholeText(number, value))
+        return ReadingNote::WholeText;
+    if (value == 0.0 && !number.hasDigit)
+        return ReadingNote::NoNumber;
+    return ReadingNote::LeadingPart;
+}
+
 } // namespace
 
 double ReadNumber(QStringView text)
 {
+    return numberOf(scanLeadingNumber(text));
+}
+
+InputReading readInput(const QString &text)
+{
     const LeadingNumber number = scanLeadingNumber(text);
-    if (number.radix != 10)
-        return radixValue(number.spelling, number.radix);
-    return number.spelling.empty() ? 0.0 : convertDecimal(number.spelling);
+    InputReading reading;
+    reading.text = text;
+    reading.number = numberOf(number);
+    reading.exact = exactValueOf(number, reading.number);
+    reading.note = noteOf(text, number, reading.number);
+    reading.smallInteger = number.isSmallInteger();
+    return reading;
 }

@@ -25,8 +25,8 @@ private slots:
 
 namespace {
 // Inputs x1 y1 x2 y2 of line 1, then line 2; results A1 B1 C1 k1 A2 B2 C2 k2 X Y.
-constexpr auto kInputs = kInputFields;
-constexpr auto kResults = kResultFields;
+constexpr auto kInputs = FieldTable::kInputFields;
+constexpr auto kResults = FieldTable::kResultFields;
 
 // The offscreen platform cannot raise the tooltip window, and says so at
 // every tooltip shown.

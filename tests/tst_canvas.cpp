@@ -78,7 +78,7 @@ void TestCanvas::photoAtStartGoneAfterFirstPress()
     const QImage after = probe.area();
     for (const QPoint p : { QPoint(10, 10), QPoint(100, 190), QPoint(83, 40), QPoint(199, 195) })
         QCOMPARE(probe.at(after, p), blank);
-    for (int i : kInputFields)
+    for (int i : FieldTable::kInputFields)
         QCOMPARE(probe.text(i), QString());
 }
 
@@ -117,7 +117,7 @@ void TestCanvas::captureSequence()
         probe.press(spot(n));
     QCOMPARE(m_window->taskState().ClickCount, qint16(clickCount));
     int filled = 0;
-    for (int i : kInputFields)
+    for (int i : FieldTable::kInputFields)
         filled += probe.text(i).isEmpty() ? 0 : 1;
     QCOMPARE(filled, filledFields);
     const QImage image = probe.area();

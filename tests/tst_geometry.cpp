@@ -1,9 +1,8 @@
-#include "geometry/calculationexplanation.h"
-#include "geometry/exactnumber.h"
-#include "geometry/lineequation.h"
+#include "explanations/calculationexplanation.h"
+#include "explanations/spokenmathematics.h"
+#include "geometry/calculation.h"
 #include "geometry/numberformat.h"
 #include "geometry/numberreading.h"
-#include "geometry/spokenmathematics.h"
 
 #include <QLocale>
 #include <QTest>
@@ -35,6 +34,15 @@ private slots:
 
 namespace {
 constexpr double kInf = std::numeric_limits<double>::infinity();
+
+// The eight texts of a Calculate: x1 y1 x2 y2 of line 1, then line 2.
+PerInput<QString> inputTexts(const QStringList &texts)
+{
+    PerInput<QString> out;
+    for (std::size_t i = 0; i < kEveryInput.size(); ++i)
+        out[kEveryInput[i]] = texts.value(qsizetype(i));
+    return out;
+}
 }
 
 void TestGeometry::readNumber_data()
@@ -99,7 +107,8 @@ void TestGeometry::readNumber()
     QFETCH(double, expected);
     QFETCH(QString, exact);
     QCOMPARE(ReadNumber(text), expected);
-    const auto value = readExactNumber(text);
+    QCOMPARE(readInput(text).number, expected);
+    const auto value = readInput(text).exact;
     QCOMPARE(value.has_value(), exact != u"none");
     if (value)
         QCOMPARE(QString::fromStdString(value->str()),
@@ -218,45 +227,54 @@ void TestGeometry::linesThroughPoints()
     QFETCH(double, y1);
     QFETCH(double, x2);
     QFETCH(double, y2);
-    const LineEquation line = lineThrough(x1, y1, x2, y2);
-    QTEST(line.A, "A");
-    QTEST(line.B, "B");
-    QTEST(line.C, "C");
-    QTEST(line.k, "k");
+    const QStringList points { QString::number(x1), QString::number(y1), QString::number(x2),
+        QString::number(y2) };
+    const Calculation calculation(inputTexts(points));
+    const LineCalculation &line = calculation.line(0);
+    QTEST(line.result(LineResult::A), "A");
+    QTEST(line.result(LineResult::B), "B");
+    QTEST(line.result(LineResult::C), "C");
+    QTEST(line.result(LineResult::K), "k");
     // Both points lie on the line.
-    QCOMPARE(line.A * x1 + line.B * y1 + line.C, 0.0);
-    QCOMPARE(line.A * x2 + line.B * y2 + line.C, 0.0);
+    const LineTerms<double> &t = line.terms;
+    QCOMPARE(t.A * x1 + t.B * y1 + t.C, 0.0);
+    QCOMPARE(t.A * x2 + t.B * y2 + t.C, 0.0);
 }
 
 void TestGeometry::intersection_data()
 {
-    QTest::addColumn<QList<double>>("points"); // x1 y1 x2 y2 of line 1, then line 2
+    QTest::addColumn<QStringList>("points"); // x1 y1 x2 y2 of line 1, then line 2
     QTest::addColumn<bool>("crosses");
     QTest::addColumn<double>("x");
     QTest::addColumn<double>("y");
 
-    using P = QList<double>;
-    QTest::newRow("task example") << P { 1, 15, 10, 15, 5, 1, 5, 25 } << true << 5.0 << 15.0;
-    QTest::newRow("diagonals") << P { 0, 0, 2, 2, 0, 2, 2, 0 } << true << 1.0 << 1.0;
+    using P = QStringList;
+    QTest::newRow("task example") << P { "1", "15", "10", "15", "5", "1", "5", "25" } << true << 5.0
+                                  << 15.0;
+    QTest::newRow("diagonals") << P { "0", "0", "2", "2", "0", "2", "2", "0" } << true << 1.0
+                               << 1.0;
     QTest::newRow("crossing beyond segments")
-        << P { 0, 0, 1, 1, 10, 0, 11, -1 } << true << 5.0 << 5.0;
-    QTest::newRow("parallel") << P { 0, 0, 10, 10, 0, 5, 10, 15 } << false << 0.0 << 0.0;
-    QTest::newRow("coincident") << P { 0, 0, 1, 1, 2, 2, 3, 3 } << false << 0.0 << 0.0;
-    QTest::newRow("both vertical") << P { 1, 0, 1, 5, 2, 0, 2, 5 } << false << 0.0 << 0.0;
-    QTest::newRow("all zero") << P { 0, 0, 0, 0, 0, 0, 0, 0 } << false << 0.0 << 0.0;
-    QTest::newRow("degenerate line 1") << P { 3, 3, 3, 3, 0, 0, 5, 1 } << false << 0.0 << 0.0;
+        << P { "0", "0", "1", "1", "10", "0", "11", "-1" } << true << 5.0 << 5.0;
+    QTest::newRow("parallel") << P { "0", "0", "10", "10", "0", "5", "10", "15" } << false << 0.0
+                              << 0.0;
+    QTest::newRow("coincident") << P { "0", "0", "1", "1", "2", "2", "3", "3" } << false << 0.0
+                                << 0.0;
+    QTest::newRow("both vertical")
+        << P { "1", "0", "1", "5", "2", "0", "2", "5" } << false << 0.0 << 0.0;
+    QTest::newRow("all zero") << P(8) << false << 0.0 << 0.0;
+    QTest::newRow("degenerate line 1")
+        << P { "3", "3", "3", "3", "0", "0", "5", "1" } << false << 0.0 << 0.0;
     QTest::newRow("quotient beyond range")
-        << P { 0, 0, 1e-300, 1, 1e300, 0, 1e300, 1 } << false << 0.0 << 0.0;
-    QTest::newRow("infinite input") << P { 0, 0, kInf, 1, 0, 1, 1, 0 } << false << 0.0 << 0.0;
+        << P { "0", "0", "1e-300", "1", "1e300", "0", "1e300", "1" } << false << 0.0 << 0.0;
+    QTest::newRow("infinite input")
+        << P { "0", "0", "1e400", "1", "0", "1", "1", "0" } << false << 0.0 << 0.0;
 }
 
 void TestGeometry::intersection()
 {
-    QFETCH(QList<double>, points);
+    QFETCH(QStringList, points);
     QFETCH(bool, crosses);
-    const LineEquation first = lineThrough(points[0], points[1], points[2], points[3]);
-    const LineEquation second = lineThrough(points[4], points[5], points[6], points[7]);
-    const auto point = intersectionOf(first, second);
+    const auto point = Calculation(inputTexts(points)).point();
     QCOMPARE(point.has_value(), crosses);
     if (crosses) {
         QTEST(point->x, "x");
@@ -428,14 +446,12 @@ void TestGeometry::explanations()
     QFETCH(QString, item);
     QFETCH(QStringList, fragments);
     QLocale::setDefault(QLocale(locale));
-    std::optional<CalculationInputs> read;
-    if (!inputs.isEmpty()) {
-        read.emplace();
-        for (int i = 0; i < 8; ++i)
-            read->numbers[i] = ReadNumber(read->texts[i] = inputs[i]);
-    }
-    const QString text = explanationOf(explainCalculation(read), item);
-    if (!read) // nothing but the name or the formula
+    std::optional<Calculation> calculation;
+    if (!inputs.isEmpty())
+        calculation.emplace(inputTexts(inputs));
+    const QString text =
+        explanationOf(explainCalculation(calculation ? &*calculation : nullptr), item);
+    if (!calculation) // nothing but the name or the formula
         QCOMPARE(text, fragments.join(u'\n'));
     for (const QString &fragment : fragments)
         QVERIFY2(text.contains(fragment), qPrintable(text));

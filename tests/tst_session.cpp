@@ -59,7 +59,7 @@ void TestSession::calculateOnScreen()
 
     // The task's example, typed into the fields: (1,15)-(10,15); (5,1)-(5,25).
     WindowProbe probe { w };
-    const auto inputs = kInputFields;
+    const auto inputs = FieldTable::kInputFields;
     const char *values[8] = { "1", "15", "10", "15", "5", "1", "5", "25" };
     for (int i = 0; i < 8; ++i) {
         QTest::mouseClick(window, Qt::LeftButton, {}, centreInWindow(probe.field(inputs[i])));

@@ -29,8 +29,8 @@ private slots:
 
 namespace {
 
-using Fields = std::array<QString, kFieldCount>;
-constexpr auto kInputs = kInputFields;
+using Fields = std::array<QString, FieldTable::kCount>;
+constexpr auto kInputs = FieldTable::kInputFields;
 
 // Resident memory in bytes (the working set on Windows); 0 where it cannot
 // be read, and the memory check is then skipped.
@@ -102,7 +102,7 @@ void TestStress::randomEvents()
 
     const auto snapshot = [&] {
         Fields f;
-        for (int i = 0; i < kFieldCount; ++i)
+        for (int i = 0; i < FieldTable::kCount; ++i)
             f[i] = probe.text(i);
         return f;
     };
@@ -124,10 +124,8 @@ void TestStress::randomEvents()
                 if (clickCount >= 1 && clickCount <= 4) {
                     const QPoint inArea = at - area.topLeft();
                     const PointSlot slot = kCaptureOrder[clickCount - 1];
-                    expected[inputField(slot.line, slot.x())] =
-                        CoordinateText(float(inArea.x() * 15));
-                    expected[inputField(slot.line, slot.y())] =
-                        CoordinateText(float(inArea.y() * 15));
+                    expected[FieldTable::field(slot.x())] = CoordinateText(float(inArea.x() * 15));
+                    expected[FieldTable::field(slot.y())] = CoordinateText(float(inArea.y() * 15));
                 }
                 if (clickCount < 1 || clickCount > 5)
                     QVERIFY(!canvas->hasBackgroundPicture());
@@ -147,8 +145,8 @@ void TestStress::randomEvents()
         }
 
         const Fields shown = snapshot();
-        for (int i = 0; i < kFieldCount; ++i) {
-            if (resultsMayChange && !isInputField(i))
+        for (int i = 0; i < FieldTable::kCount; ++i) {
+            if (resultsMayChange && !FieldTable::isInputField(i))
                 expected[i] = shown[i];
             QVERIFY2(shown[i] == expected[i],
                 qPrintable(QStringLiteral("event %1: field %2 changed").arg(event).arg(i)));

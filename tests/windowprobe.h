@@ -9,19 +9,19 @@
 #include <QTest>
 
 // The fields the tests address by what they hold.
-inline constexpr int kLine1X1 = inputField(0, LineInput::X1);
-inline constexpr int kLine1Y1 = inputField(0, LineInput::Y1);
-inline constexpr int kLine1X2 = inputField(0, LineInput::X2);
-inline constexpr int kLine1Y2 = inputField(0, LineInput::Y2);
-inline constexpr int kLine2X1 = inputField(1, LineInput::X1);
-inline constexpr int kLine2Y1 = inputField(1, LineInput::Y1);
-inline constexpr int kLine2X2 = inputField(1, LineInput::X2);
-inline constexpr int kLine2Y2 = inputField(1, LineInput::Y2);
-inline constexpr int kA1 = resultField(0, LineResult::A);
-inline constexpr int kK1 = resultField(0, LineResult::K);
-inline constexpr int kK2 = resultField(1, LineResult::K);
-inline constexpr int kXt = crossingField(CrossingCoordinate::X);
-inline constexpr int kYt = crossingField(CrossingCoordinate::Y);
+inline constexpr int kLine1X1 = FieldTable::field(InputName { 0, LineInput::X1 });
+inline constexpr int kLine1Y1 = FieldTable::field(InputName { 0, LineInput::Y1 });
+inline constexpr int kLine1X2 = FieldTable::field(InputName { 0, LineInput::X2 });
+inline constexpr int kLine1Y2 = FieldTable::field(InputName { 0, LineInput::Y2 });
+inline constexpr int kLine2X1 = FieldTable::field(InputName { 1, LineInput::X1 });
+inline constexpr int kLine2Y1 = FieldTable::field(InputName { 1, LineInput::Y1 });
+inline constexpr int kLine2X2 = FieldTable::field(InputName { 1, LineInput::X2 });
+inline constexpr int kLine2Y2 = FieldTable::field(InputName { 1, LineInput::Y2 });
+inline constexpr int kA1 = FieldTable::field(ResultName { 0, LineResult::A });
+inline constexpr int kK1 = FieldTable::field(ResultName { 0, LineResult::K });
+inline constexpr int kK2 = FieldTable::field(ResultName { 1, LineResult::K });
+inline constexpr int kXt = FieldTable::field(CrossingCoordinate::X);
+inline constexpr int kYt = FieldTable::field(CrossingCoordinate::Y);
 
 // Reaches the window's controls the way an outside test would: by objectName.
 struct WindowProbe

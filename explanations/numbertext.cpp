@@ -1,22 +1,14 @@
-#include "geometry/exactnumbertext.h"
+#include "explanations/numbertext.h"
 
-#include "geometry/exactline.h"
 #include "geometry/numberformat.h"
 
-#include <span>
-#include <string>
-#include <utility>
+#include <cmath>
 
 namespace {
 
 using boost::multiprecision::cpp_int;
 
 constexpr int kDecimalDigits = 15;
-
-QString withMinusSign(QString text)
-{
-    return text.replace(u'-', u'\u2212');
-}
 
 QString digitsOf(const cpp_int &value)
 {
@@ -56,40 +48,21 @@ bool isShortDecimal(const ExactNumber &value)
     return digits.str().size() <= std::size_t(kDecimalDigits);
 }
 
-// A term's coefficient without its sign, or nothing when it is too long.
-std::optional<QString> magnitudeText(const ExactNumber &value)
-{
-    return exactText(abs(value));
-}
-
-// Terms joined as a student writes them; nothing when all are zero or one
-// cannot be written.
-std::optional<QString> sumText(std::span<const std::pair<ExactNumber, const char *>> terms)
-{
-    QString out;
-    for (const auto &[value, letter] : terms) {
-        if (value == 0)
-            continue;
-        const auto magnitude = magnitudeText(value);
-        if (!magnitude)
-            return std::nullopt;
-        QString term = *magnitude;
-        if (*letter) {
-            if (term == u"1")
-                term.clear();
-            else if (term.contains(u'/'))
-                term = u'(' + term + u')';
-            term += QLatin1String(letter);
-        }
-        if (out.isEmpty())
-            out = value < 0 ? u'\u2212' + term : term;
-        else
-            out += (value < 0 ? QStringLiteral(" − ") : QStringLiteral(" + ")) + term;
-    }
-    return out.isEmpty() ? std::nullopt : std::optional(out);
-}
-
 } // namespace
+
+QString withMinusSign(QString text)
+{
+    return text.replace(u'-', u'\u2212');
+}
+
+QString computedNumber(double value)
+{
+    if (std::isnan(value))
+        return QStringLiteral("неопределено");
+    if (std::isinf(value))
+        return value > 0 ? QStringLiteral("∞") : QStringLiteral("−∞");
+    return withMinusSign(numberText(value));
+}
 
 std::optional<QString> fractionText(const ExactNumber &value)
 {
@@ -114,19 +87,16 @@ std::optional<QString> exactText(const ExactNumber &value)
     return fractionText(value);
 }
 
-std::optional<QString> generalEquationText(
-    const ExactNumber &A, const ExactNumber &B, const ExactNumber &C)
+ShownNumber shownNumber(double value, const ExactNumber *exact)
 {
-    const std::pair<ExactNumber, const char *> terms[] = { { A, "x" }, { B, "y" }, { C, "" } };
-    const auto sum = sumText(terms);
-    return sum ? std::optional(*sum + QStringLiteral(" = 0")) : std::nullopt;
+    if (!exact)
+        return { computedNumber(value) };
+    if (const auto text = exactText(*exact))
+        return { *text };
+    return { computedNumber(value), true }; // a wall of digits
 }
 
-std::optional<QString> slopeInterceptText(const ExactNumber &k, const ExactNumber &b)
+ShownNumber shownNumber(const ExactNumber &exact)
 {
-    if (k == 0 && b == 0)
-        return QStringLiteral("y = 0");
-    const std::pair<ExactNumber, const char *> terms[] = { { k, "x" }, { b, "" } };
-    const auto sum = sumText(terms);
-    return sum ? std::optional(QStringLiteral("y = ") + *sum) : std::nullopt;
+    return shownNumber(toDouble(exact), &exact);
 }

@@ -1,4 +1,4 @@
-#include "geometry/spokenmathematics.h"
+#include "explanations/spokenmathematics.h"
 
 #include <QList>
 #include <QRegularExpression>

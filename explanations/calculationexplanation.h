@@ -1,0 +1,34 @@
+#pragma once
+
+#include "geometry/calculation.h"
+
+#include <QString>
+
+#include <array>
+
+// The explanation of one Calculate, per line and for the crossing: for each
+// input its role and how its text was read, for each result its formula, the
+// numbers put into it and the result as its field shows it, or why the field
+// is empty or shows the fixed slope. Before any Calculate, or after Clear:
+// each input's role and each result's formula alone. Numbers follow the
+// default QLocale like the fields.
+struct CalculationExplanation
+{
+    struct Line
+    {
+        std::array<QString, kLineInputCount> inputs; // by LineInput
+        std::array<QString, kLineResultCount> results; // by LineResult
+    };
+    std::array<Line, kLineCount> lines;
+    std::array<QString, 2> crossing; // by CrossingCoordinate
+
+    const QString &input(InputName name) const { return lines[name.line].inputs[int(name.input)]; }
+    const QString &result(ResultName name) const
+    {
+        return lines[name.line].results[int(name.result)];
+    }
+    const QString &of(CrossingCoordinate which) const { return crossing[int(which)]; }
+};
+
+// CALCULATION null: nothing calculated.
+CalculationExplanation explainCalculation(const Calculation *calculation);

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "geometry/formulas.h"
+#include "geometry/numberreading.h"
+#include "geometry/task.h"
+
+#include <QString>
+
+#include <array>
+#include <optional>
+
+// How two lines lie: the task text's "пресичат се", "успоредни", "съвпадат";
+// NoLine when either line was given by two equal points; BeyondRange when,
+// with the double formulas deciding, a coefficient is beyond the double range.
+enum class RelativePosition { Crossing, Parallel, Coinciding, NoLine, BeyondRange };
+
+// One line of a Calculate: its four inputs as read, and its coefficients and
+// slope as the double formulas give them, which the fields show.
+struct LineCalculation
+{
+    std::array<InputReading, kLineInputCount> inputs; // by LineInput
+    LineTerms<double> terms;
+    double k = 0.0; // (y2 - y1) / B, or VerticalSlope where B is 0
+
+    const InputReading &input(LineInput which) const { return inputs[int(which)]; }
+    double result(LineResult which) const;
+    // Two equal points, as doubles: A = B = 0.
+    bool hasEqualPoints() const { return terms.A == 0.0 && terms.B == 0.0; }
+};
+
+// The same line in exact numbers, with its slope-intercept form y = kx + b
+// where it has one, and x = … where it is vertical (and is a line).
+struct ExactLineCalculation
+{
+    LineTerms<ExactNumber> terms;
+    std::optional<ExactNumber> k, b, verticalX;
+};
+
+// The whole Calculate in exact numbers from the numbers as typed.
+struct ExactCalculation
+{
+    std::array<ExactLineCalculation, kLineCount> lines;
+    CramerTerms<ExactNumber> cramer;
+    RelativePosition position = RelativePosition::NoLine; // never BeyondRange
+    std::array<ExactNumber, 2> crossing; // by CrossingCoordinate, where the lines cross
+};
+
+// One Calculate: the eight inputs read once, each line's results, how the
+// lines lie and where they cross. Whether they cross is decided exactly on
+// the numbers as typed, so that decimals like 0.1, which no double holds,
+// cannot make parallel lines cross far away; where an input is beyond the
+// double range, the double formulas decide.
+class Calculation
+{
+public:
+    explicit Calculation(const PerInput<QString> &texts);
+
+    const InputReading &input(InputName name) const { return m_lines[name.line].input(name.input); }
+    const LineCalculation &line(int index) const { return m_lines[index]; }
+    double result(ResultName name) const { return m_lines[name.line].result(name.result); }
+    const CramerTerms<double> &cramer() const { return m_cramer; }
+    RelativePosition position() const { return m_position; }
+    // Xt and Yt where the lines cross: the exact point rounded to doubles, or
+    // the double quotients where those decide; possibly beyond the range.
+    double crossing(CrossingCoordinate which) const { return m_crossing[int(which)]; }
+    // The point the fields show and the canvas marks: where the lines cross
+    // and both coordinates are finite.
+    std::optional<PlanePoint> point() const;
+
+    // The exact side, where every input has an exact value; nothing
+    // otherwise. Worked out at once where it decides the crossing, and the
+    // first time it is asked for where the doubles are already exact (small
+    // whole numbers, such as every clicked point).
+    const ExactCalculation *exact() const;
+
+private:
+    void workOutExactly() const;
+
+    std::array<LineCalculation, kLineCount> m_lines;
+    CramerTerms<double> m_cramer;
+    RelativePosition m_position = RelativePosition::NoLine;
+    std::array<double, 2> m_crossing {};
+    bool m_hasExact = false;
+    mutable std::optional<ExactCalculation> m_exact;
+};

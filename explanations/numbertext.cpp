@@ -31,6 +31,9 @@ int decimalPlaces(cpp_int denominator)
 
 bool isShortDecimal(const ExactNumber &value)
 {
+    // Beyond the double range no field's format writes it: it is ∞ at most.
+    if (!std::isfinite(toDouble(value)))
+        return false;
     const cpp_int denominator = boost::multiprecision::denominator(value);
     // 10^400, the smallest typed value, has 1329 bits; far longer ones come
     // from thousands of typed digits, which no 15 digits can hold.

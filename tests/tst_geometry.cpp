@@ -376,6 +376,9 @@ void TestGeometry::explanations_data()
     QTest::newRow("crossing by a hair")
         << "en_US" << L { "0", "0", "1", "1", "0", "1e-300", "1", "1" } << "Xt"
         << L { "k1 = 1 ≠ k2 ≈ 1: пресичат се", "= −1e−300\n", "= 1.0000" };
+    QTest::newRow("slope beyond range")
+        << "en_US" << L { "0", "0", "1", "1", "0", "0", "1e-320", "1" } << "Xt"
+        << L { "k1 = 1 ≠ k2 ≈ ∞: пресичат се" };
     QTest::newRow("coinciding") << "en_US" << L { "0", "1", "1", "3", "2", "5", "4", "9" } << "Yt"
                                 << L { "= −4 − (−4) = 0\n", "пропорционални: правите съвпадат" };
     QTest::newRow("coinciding horizontals, Bulgarian")

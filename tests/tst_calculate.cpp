@@ -23,6 +23,25 @@ private slots:
     void explanationsFollowCalculateAndClear();
 };
 
+#ifdef VERTISEL_COUNT_SCANS
+#include "geometry/leadingnumber.h"
+
+// The test links the scanner wrapped, so that every pass over a field's
+// text is counted.
+namespace {
+int scans = 0;
+}
+extern "C" LeadingNumber __real__Z17scanLeadingNumber11QStringView(QStringView text);
+extern "C" LeadingNumber __wrap__Z17scanLeadingNumber11QStringView(QStringView text)
+{
+    ++scans;
+    return __real__Z17scanLeadingNumber11QStringView(text);
+}
+#define EXPECT_SCANS(count) QCOMPARE(scans, count)
+#else
+#define EXPECT_SCANS(count)
+#endif
+
 namespace {
 // Inputs x1 y1 x2 y2 of line 1, then line 2; results A1 B1 C1 k1 A2 B2 C2 k2 X Y.
 constexpr auto kInputs = FieldTable::kInputFields;
@@ -235,13 +254,18 @@ void TestCalculate::explanationsFollowCalculateAndClear()
     hover(4, "A1 = y1 − y2", "A1 е равно на y1 минус y2");
     hover(1, "y на първата точка на права 1");
     typeInputs(probe, { "1", "15", "10", "15", "5", "1", "5", "25" });
+#ifdef VERTISEL_COUNT_SCANS
+    scans = 0;
+#endif
     probe.calculate();
+    EXPECT_SCANS(8); // each text read once
     probe.field(kLine1Y1)->setFocus();
     QTest::keyClick(w.windowHandle(), '7'); // an input explains its current text
     QCOMPARE(probe.text(kLine1Y1), QStringLiteral("157"));
     hover(4, "Права 1: 9y − 135 = 0\nA1 = y1 − y2 = 15 − 15 = 0.0000",
         "Права 1: 9y минус 135 е равно на 0\nA1 е равно на y1 минус y2, равно на 15 минус 15, "
         "равно на 0.0000");
+    EXPECT_SCANS(9); // the explanations read only the text typed since
     hover(1, "y на първата точка на права 1\n„157“ е прочетено като 157");
     probe.clear();
     hover(4, "A1 = y1 − y2", "A1 е равно на y1 минус y2");

@@ -33,43 +33,43 @@ struct ResultName
     LineResult result = LineResult::A;
 };
 
-// Every input in the order a student reads them: line 1's x1, y1, x2, y2,
-// then line 2's.
-inline constexpr std::array<InputName, kLineCount *kLineInputCount> kEveryInput = [] {
-    std::array<InputName, kLineCount * kLineInputCount> names {};
-    for (int line = 0; line < kLineCount; ++line)
-        for (int input = 0; input < kLineInputCount; ++input)
-            names[line * kLineInputCount + input] = { line, LineInput(input) };
-    return names;
-}();
-
-// Every result in the order Calculate works them out: line 1's A, B, C, k,
-// then line 2's.
-inline constexpr std::array<ResultName, kLineCount *kLineResultCount> kEveryResult = [] {
-    std::array<ResultName, kLineCount * kLineResultCount> names {};
-    for (int line = 0; line < kLineCount; ++line)
-        for (int result = 0; result < kLineResultCount; ++result)
-            names[line * kLineResultCount + result] = { line, LineResult(result) };
-    return names;
-}();
-
-// One T for each input, reached by the input's name.
-template <typename T> struct PerInput
+// Where a name stands among its line's inputs or results.
+constexpr int partOf(InputName name)
 {
-    std::array<std::array<T, kLineInputCount>, kLineCount> lines {};
+    return int(name.input);
+}
 
-    T &operator[](InputName name) { return lines[name.line][int(name.input)]; }
-    const T &operator[](InputName name) const { return lines[name.line][int(name.input)]; }
+constexpr int partOf(ResultName name)
+{
+    return int(name.result);
+}
+
+// Every name of one kind in the order a student reads them: line 1's, then
+// line 2's, each line's in the order of its enumeration.
+template <typename Name, typename Part, int kParts>
+constexpr std::array<Name, kLineCount * kParts> everyName()
+{
+    std::array<Name, kLineCount * kParts> names {};
+    for (int line = 0; line < kLineCount; ++line)
+        for (int part = 0; part < kParts; ++part)
+            names[line * kParts + part] = { line, Part(part) };
+    return names;
+}
+
+inline constexpr auto kEveryInput = everyName<InputName, LineInput, kLineInputCount>();
+inline constexpr auto kEveryResult = everyName<ResultName, LineResult, kLineResultCount>();
+
+// One T for each input or each result, reached by its name.
+template <typename T, typename Name, int kParts> struct PerName
+{
+    std::array<std::array<T, kParts>, kLineCount> lines {};
+
+    T &operator[](Name name) { return lines[name.line][partOf(name)]; }
+    const T &operator[](Name name) const { return lines[name.line][partOf(name)]; }
 };
 
-// One T for each result of the lines, reached by the result's name.
-template <typename T> struct PerResult
-{
-    std::array<std::array<T, kLineResultCount>, kLineCount> lines {};
-
-    T &operator[](ResultName name) { return lines[name.line][int(name.result)]; }
-    const T &operator[](ResultName name) const { return lines[name.line][int(name.result)]; }
-};
+template <typename T> using PerInput = PerName<T, InputName, kLineInputCount>;
+template <typename T> using PerResult = PerName<T, ResultName, kLineResultCount>;
 
 // One of the four points: the first or second (point 0 or 1) of line 0 or 1.
 struct PointSlot

@@ -1,5 +1,6 @@
 // Fuzzes the leading-number rule on arbitrary bytes. For texts that are
-// plainly a decimal number, the value must equal strtod's in the C locale;
+// plainly a decimal number, the value must equal strtod's in the C locale
+// and the reading must say the whole text was the number;
 // for every text the result is a number or an infinity, never a NaN; and the
 // exact reading rounds to the double reading, or is missing for an infinity.
 #include "geometry/numberreading.h"
@@ -74,6 +75,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         const double expected = strtodC(bytes);
         if (value != expected && !(value == 0.0 && expected == 0.0))
             fail("differs from strtod", bytes, value);
+        // A plain number in range is the whole text, as its explanation says.
+        if (exact && read.note != ReadingNote::WholeText)
+            fail("a plain number not read as the whole text", bytes, value);
     }
     return 0;
 }

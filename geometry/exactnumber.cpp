@@ -83,7 +83,7 @@ std::optional<ExactNumber> exactValueOf(const LeadingNumber &number, double roun
         return ExactNumber(static_cast<long long>(rounded));
     // A number that no double tells from 0 is beyond the range, as one too
     // large for a double is: every field shows it as 0, so it decides as 0.
-    if (rounded == 0.0 && number.hasNonZeroDigit())
+    if (rounded == 0.0 && hasNonZeroDigit(number.spelling))
         return std::nullopt;
     return decimalValue(number.spelling);
 }

@@ -164,7 +164,7 @@ bool LeadingNumber::isSmallInteger() const
         && spelling.find_first_not_of("0123456789", sign) == std::string::npos;
 }
 
-bool LeadingNumber::hasNonZeroDigit() const
+bool hasNonZeroDigit(const std::string &spelling)
 {
     return spelling.substr(0, spelling.find('e')).find_first_of("123456789") != std::string::npos;
 }

@@ -27,9 +27,10 @@ struct LeadingNumber
     // every product and sum that the line and crossing formulas make of such
     // numbers stays below 2^53, so doubles compute them exactly.
     bool isSmallInteger() const;
-    // The decimal's digits before any exponent are other than zeros.
-    bool hasNonZeroDigit() const;
 };
+
+// A decimal spelling's digits before any exponent are other than zeros.
+bool hasNonZeroDigit(const std::string &spelling);
 
 // Blanks, tabs and line feeds are dropped wherever they stand; the period is
 // the only decimal separator; an exponent counts only with a digit after it.

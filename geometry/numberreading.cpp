@@ -50,10 +50,8 @@ bool isWholeText(const LeadingNumber &number, double value)
     if (!number.onlySpaceFollows)
         return false;
     if (!number.spelling.empty())
-        return !(value == 0.0 && number.hasNonZeroDigit());
-    const std::string &after = number.afterLeadingSpace;
-    return !after.empty()
-        && after.substr(0, after.find('e')).find_first_of("123456789") == std::string::npos;
+        return !(value == 0.0 && hasNonZeroDigit(number.spelling));
+    return !number.afterLeadingSpace.empty() && !hasNonZeroDigit(number.afterLeadingSpace);
 }
 
 ReadingNote noteOf(const QString &text, const LeadingNumber &number, double value)

@@ -10,9 +10,10 @@ using boost::multiprecision::cpp_int;
 
 constexpr int kDecimalDigits = 15;
 
+// A part of a fraction, known to be below 2^40.
 QString digitsOf(const cpp_int &value)
 {
-    return QString::fromStdString(value.str());
+    return QString::number(value.convert_to<unsigned long long>());
 }
 
 // The exponent of 10 that makes a terminating fraction whole, or -1 when the
@@ -48,7 +49,8 @@ bool isShortDecimal(const ExactNumber &value)
         return true;
     while (digits % 10 == 0)
         digits /= 10;
-    return digits.str().size() <= std::size_t(kDecimalDigits);
+    static const cpp_int limit = boost::multiprecision::pow(cpp_int(10), unsigned(kDecimalDigits));
+    return digits < limit;
 }
 
 } // namespace

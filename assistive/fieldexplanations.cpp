@@ -72,8 +72,7 @@ FieldExplanations::~FieldExplanations()
 void FieldExplanations::setCalculation(std::shared_ptr<const Calculation> calculation)
 {
     m_calculation = std::move(calculation);
-    for (const InputName name : kEveryInput)
-        m_readings[name] = m_calculation ? std::optional(m_calculation->input(name)) : std::nullopt;
+    m_changedSince = {};
     m_filled = false;
     if (QAccessible::isActive())
         fill();
@@ -83,7 +82,8 @@ void FieldExplanations::inputChanged(InputName name)
 {
     // An input explains its current text, typed or clicked, not the one the
     // last Calculate read; nothing else changes with it.
-    m_readings[name].reset();
+    m_changedSince[name] = true;
+    m_changed[name].reset();
     if (!QAccessible::isActive())
         m_filled = false;
     else if (m_filled)
@@ -114,7 +114,9 @@ void FieldExplanations::accessibilityActiveChanged(bool active)
 // An empty field is named only, until a Calculate reads it as 0.
 QString FieldExplanations::inputExplanation(InputName name)
 {
-    std::optional<InputReading> &reading = m_readings[name];
+    if (m_calculation && !m_changedSince[name])
+        return explainInput(name, m_calculation->input(name));
+    std::optional<InputReading> &reading = m_changed[name];
     if (!reading)
         reading = readInput(m_fields.inputs[name]->text());
     return m_calculation || !reading->text.isEmpty() ? explainInput(name, *reading)

@@ -50,8 +50,9 @@ private:
     ExplainedFields m_fields;
     QHash<const QLineEdit *, QString> m_written; // each field's explanation as the tooltip shows it
     std::shared_ptr<const Calculation> m_calculation;
-    // Each input's text as read: from the last Calculate, or read when its
-    // explanation is next wanted after it changed.
-    PerInput<std::optional<InputReading>> m_readings;
+    // The text of an input that changed since the last Calculate, as read
+    // when its explanation was wanted; the others are as Calculate read them.
+    PerInput<std::optional<InputReading>> m_changed;
+    PerInput<bool> m_changedSince;
     bool m_filled = false;
 };

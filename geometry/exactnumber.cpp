@@ -77,10 +77,10 @@ std::optional<ExactNumber> exactValueOf(const LeadingNumber &number, double roun
 {
     if (!std::isfinite(rounded))
         return std::nullopt;
+    if (number.smallInteger)
+        return ExactNumber(static_cast<long long>(*number.smallInteger));
     if (number.radix != 10)
         return ExactNumber(radixInteger(number.spelling, number.radix));
-    if (number.isSmallInteger())
-        return ExactNumber(static_cast<long long>(rounded));
     // A number that no double tells from 0 is beyond the range, as one too
     // large for a double is: every field shows it as 0, so it decides as 0.
     if (rounded == 0.0 && hasNonZeroDigit(number.spelling))

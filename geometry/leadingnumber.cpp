@@ -102,6 +102,25 @@ std::string decimalAt(Cursor &cursor)
     return out;
 }
 
+// A whole number short enough for its value to be read digit by digit.
+std::optional<double> smallIntegerOf(int radix, const std::string &spelling)
+{
+    std::size_t start = 0;
+    if (radix == 10 && !spelling.empty() && (spelling[0] == '-' || spelling[0] == '+'))
+        start = 1;
+    if (spelling.size() - start > (radix == 16 ? 4u : 5u))
+        return std::nullopt;
+    int value = 0;
+    for (std::size_t i = start; i < spelling.size(); ++i) {
+        const int digit = radixDigit(char16_t(spelling[i]), radix);
+        if (digit < 0)
+            return std::nullopt; // a point or an exponent
+        value = value * radix + digit;
+    }
+    // "-0" stays the negative zero that strtod makes of it.
+    return start == 1 && spelling[0] == '-' ? -double(value) : double(value);
+}
+
 bool onlySpace(QStringView text)
 {
     for (const QChar c : text)
@@ -141,6 +160,7 @@ LeadingNumber scanLeadingNumber(QStringView text)
             cursor.advance();
         }
         number.onlySpaceFollows = onlySpace(cursor.rest());
+        number.smallInteger = smallIntegerOf(number.radix, number.spelling);
         return number;
     }
 
@@ -152,16 +172,8 @@ LeadingNumber scanLeadingNumber(QStringView text)
         number.spelling = decimalAt(cursor);
     }
     number.onlySpaceFollows = onlySpace(cursor.rest());
+    number.smallInteger = smallIntegerOf(number.radix, number.spelling);
     return number;
-}
-
-bool LeadingNumber::isSmallInteger() const
-{
-    if (radix != 10)
-        return spelling.size() <= (radix == 16 ? 4u : 5u);
-    const std::size_t sign = !spelling.empty() && (spelling[0] == '-' || spelling[0] == '+');
-    return spelling.size() - sign <= 5
-        && spelling.find_first_not_of("0123456789", sign) == std::string::npos;
 }
 
 bool hasNonZeroDigit(const std::string &spelling)

@@ -2,6 +2,7 @@
 
 #include <QStringView>
 
+#include <optional>
 #include <string>
 
 // One pass over a field's text by the leading-number rule: the number at its
@@ -23,10 +24,11 @@ struct LeadingNumber
     // An ASCII digit stands somewhere in the text.
     bool hasDigit = false;
 
-    // A whole number of at most five decimal digits (or four hex, five octal):
-    // every product and sum that the line and crossing formulas make of such
-    // numbers stays below 2^53, so doubles compute them exactly.
-    bool isSmallInteger() const;
+    // The value of a whole number of at most five decimal digits (or four
+    // hex, five octal), which needs no conversion: every product and sum that
+    // the line and crossing formulas make of such numbers stays below 2^53,
+    // so doubles compute them exactly. The empty text is one, 0.
+    std::optional<double> smallInteger;
 };
 
 // A decimal spelling's digits before any exponent are other than zeros.

@@ -36,6 +36,8 @@ double convertDecimal(const std::string &number)
 
 double numberOf(const LeadingNumber &number)
 {
+    if (number.smallInteger)
+        return *number.smallInteger;
     if (number.radix != 10)
         return radixValue(number.spelling, number.radix);
     return number.spelling.empty() ? 0.0 : convertDecimal(number.spelling);
@@ -84,6 +86,6 @@ InputReading readInput(const QString &text)
     reading.number = numberOf(number);
     reading.exact = exactValueOf(number, reading.number);
     reading.note = noteOf(text, number, reading.number);
-    reading.smallInteger = number.isSmallInteger();
+    reading.smallInteger = number.smallInteger.has_value();
     return reading;
 }

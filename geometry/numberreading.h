@@ -28,7 +28,7 @@ struct InputReading
     double number = 0.0;
     std::optional<ExactNumber> exact;
     ReadingNote note = ReadingNote::Empty;
-    // Every formula of such numbers is exact in doubles (see isSmallInteger).
+    // Every formula of such numbers is exact in doubles (see smallInteger).
     bool smallInteger = true;
 };
 

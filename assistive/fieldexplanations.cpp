@@ -19,9 +19,9 @@ template <typename Visit>
 void forEachField(const ExplainedFields &fields, const CalculationExplanation &texts, Visit visit)
 {
     for (const InputName name : kEveryInput)
-        visit(fields.inputs[name], texts.input(name));
+        visit(fields.inputs[name], texts.inputs[name]);
     for (const ResultName name : kEveryResult)
-        visit(fields.results[name], texts.result(name));
+        visit(fields.results[name], texts.results[name]);
     for (int coordinate = 0; coordinate < 2; ++coordinate)
         visit(fields.crossing[coordinate], texts.crossing[coordinate]);
 }
@@ -138,7 +138,7 @@ void FieldExplanations::fill()
 {
     CalculationExplanation texts = explainCalculation(m_calculation.get());
     for (const InputName name : kEveryInput)
-        texts.lines[name.line].inputs[int(name.input)] = inputExplanation(name);
+        texts.inputs[name] = inputExplanation(name);
     forEachField(
         m_fields, texts, [this](QLineEdit *field, const QString &text) { explain(field, text); });
     m_filled = true;

@@ -11,10 +11,10 @@ CalculationExplanation explainCalculation(const Calculation *calculation)
 {
     CalculationExplanation out;
     for (const InputName name : kEveryInput)
-        out.lines[name.line].inputs[int(name.input)] =
+        out.inputs[name] =
             calculation ? explainInput(name, calculation->input(name)) : inputRole(name);
     for (int line = 0; line < kLineCount; ++line)
-        out.lines[line].results =
+        out.results.lines[line] =
             calculation ? explainLine(*calculation, line) : lineFormulas(line);
     out.crossing = calculation ? explainCrossing(*calculation) : crossingFormulas();
     return out;

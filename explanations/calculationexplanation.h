@@ -14,19 +14,10 @@
 // default QLocale like the fields.
 struct CalculationExplanation
 {
-    struct Line
-    {
-        std::array<QString, kLineInputCount> inputs; // by LineInput
-        std::array<QString, kLineResultCount> results; // by LineResult
-    };
-    std::array<Line, kLineCount> lines;
+    PerInput<QString> inputs;
+    PerResult<QString> results;
     std::array<QString, 2> crossing; // by CrossingCoordinate
 
-    const QString &input(InputName name) const { return lines[name.line].inputs[int(name.input)]; }
-    const QString &result(ResultName name) const
-    {
-        return lines[name.line].results[int(name.result)];
-    }
     const QString &of(CrossingCoordinate which) const { return crossing[int(which)]; }
 };
 

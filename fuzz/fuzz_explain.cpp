@@ -49,7 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const Calculation calculation(texts);
     const CalculationExplanation explained = explainCalculation(&calculation);
     for (const ResultName name : kEveryResult)
-        check("a result", explained.result(name), FormatResult(calculation.result(name)));
+        check("a result", explained.results[name], FormatResult(calculation.result(name)));
     const auto point = calculation.point();
     check("Xt", explained.of(CrossingCoordinate::X), point ? FormatResult(point->x) : QString());
     check("Yt", explained.of(CrossingCoordinate::Y), point ? FormatResult(point->y) : QString());

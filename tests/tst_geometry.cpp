@@ -292,9 +292,9 @@ QString explanationOf(const CalculationExplanation &explained, const QString &it
         return explained.of(item == u"Xt" ? CrossingCoordinate::X : CrossingCoordinate::Y);
     const int line = item.back().digitValue() - 1;
     if (item.contains(u" of line "))
-        return explained.lines[line]
-            .inputs[QStringList { "x1", "y1", "x2", "y2" }.indexOf(item.first(2))];
-    return explained.lines[line].results[QStringLiteral("ABCk").indexOf(item.front())];
+        return explained.inputs[{
+            line, LineInput(QStringList { "x1", "y1", "x2", "y2" }.indexOf(item.first(2))) }];
+    return explained.results[{ line, LineResult(QStringLiteral("ABCk").indexOf(item.front())) }];
 }
 
 } // namespace

@@ -94,6 +94,12 @@ double toDouble(const ExactNumber &value)
     // not promised to saturate. Rounded to nearest, everything below the
     // halfway point 2^1024 - 2^970 between the largest double and the next
     // power of two is the largest double; from there on it is infinite.
+    // Below 2^1022 the conversion alone is enough; comparing rationals
+    // is slow.
+    const cpp_int &numerator = boost::multiprecision::numerator(value);
+    if (numerator == 0
+        || long(msb(abs(numerator))) - long(msb(boost::multiprecision::denominator(value))) < 1021)
+        return value.convert_to<double>();
     constexpr double largest = std::numeric_limits<double>::max();
     static const ExactNumber halfway = ExactNumber(largest) + ExactNumber(std::ldexp(1.0, 970));
     const ExactNumber size = abs(value);

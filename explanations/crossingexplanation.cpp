@@ -86,79 +86,68 @@ QString noCrossingReason(const Calculation &calculation)
     }
 }
 
-// The numbers of Cramer's rule: each line's coefficients and the products,
-// doubles beside their exact values.
-class CramerNumbers
+// The numbers of Cramer's rule, each a double beside its exact value.
+struct CramerNumbers
 {
-public:
-    explicit CramerNumbers(const Calculation &calculation)
-        : m_calculation(calculation)
-        , m_exact(calculation.exact())
-    {
-    }
-
-    FormulaNumber coefficient(int line, LineResult which) const
-    {
-        const LineTerms<double> &terms = m_calculation.line(line).terms;
-        const LineTerms<ExactNumber> *exact = m_exact ? &m_exact->lines[line].terms : nullptr;
-        switch (which) {
-        case LineResult::A:
-            return { terms.A, exact ? &exact->A : nullptr };
-        case LineResult::B:
-            return { terms.B, exact ? &exact->B : nullptr };
-        default:
-            return { terms.C, exact ? &exact->C : nullptr };
-        }
-    }
-    FormulaNumber term(ExactNumber CramerTerms<ExactNumber>::*exactMember,
-        double CramerTerms<double>::*member) const
-    {
-        return { m_calculation.cramer().*member,
-            m_exact ? &(m_exact->cramer.*exactMember) : nullptr };
-    }
-    FormulaNumber coordinate(CrossingCoordinate which) const
-    {
-        return { m_calculation.crossing(which),
-            m_exact ? &m_exact->crossing[int(which)] : nullptr };
-    }
-
-private:
-    const Calculation &m_calculation;
-    const ExactCalculation *m_exact;
+    FormulaNumber A[2], B[2], C[2]; // by line
+    FormulaNumber a1b2, a2b1, d;
+    FormulaNumber xFirst, xSecond, yFirst, ySecond;
+    FormulaNumber crossing[2]; // by CrossingCoordinate
 };
+
+CramerNumbers numbersOf(const Calculation &calculation)
+{
+    const ExactCalculation *exact = calculation.exact();
+    const auto pair = [](double value, const ExactNumber &exactValue, bool hasExact) {
+        return FormulaNumber { value, hasExact ? &exactValue : nullptr };
+    };
+    static const ExactCalculation none; // stands in where there is no exact side
+    const ExactCalculation &e = exact ? *exact : none;
+    const bool x = exact != nullptr;
+    CramerNumbers n;
+    for (int line = 0; line < kLineCount; ++line) {
+        const LineTerms<double> &t = calculation.line(line).terms;
+        const LineTerms<ExactNumber> &et = e.lines[line].terms;
+        n.A[line] = pair(t.A, et.A, x);
+        n.B[line] = pair(t.B, et.B, x);
+        n.C[line] = pair(t.C, et.C, x);
+    }
+    const CramerTerms<double> &c = calculation.cramer();
+    n.a1b2 = pair(c.a1b2, e.cramer.a1b2, x);
+    n.a2b1 = pair(c.a2b1, e.cramer.a2b1, x);
+    n.d = pair(c.d, e.cramer.d, x);
+    n.xFirst = pair(c.xFirst, e.cramer.xFirst, x);
+    n.xSecond = pair(c.xSecond, e.cramer.xSecond, x);
+    n.yFirst = pair(c.yFirst, e.cramer.yFirst, x);
+    n.ySecond = pair(c.ySecond, e.cramer.ySecond, x);
+    for (const auto which : { CrossingCoordinate::X, CrossingCoordinate::Y })
+        n.crossing[int(which)] = pair(calculation.crossing(which), e.crossing[int(which)], x);
+    return n;
+}
 
 // "A1·B2 − A2·B1 = 0·0 − (−24)·9 = 0 − (−216) = 216"
 QString denominatorLine(const CramerNumbers &n)
 {
-    using E = CramerTerms<ExactNumber>;
-    using D = CramerTerms<double>;
     return QStringLiteral("A1·B2 − A2·B1 = %1·%2 − %3·%4 = %5 − %6 = %7")
-        .arg(number(n.coefficient(0, LineResult::A)), operand(n.coefficient(1, LineResult::B)),
-            operand(n.coefficient(1, LineResult::A)), operand(n.coefficient(0, LineResult::B)),
-            number(n.term(&E::a1b2, &D::a1b2)), operand(n.term(&E::a2b1, &D::a2b1)),
-            number(n.term(&E::d, &D::d)));
+        .arg(number(n.A[0]), operand(n.B[1]), operand(n.A[1]), operand(n.B[0]), number(n.a1b2),
+            operand(n.a2b1), number(n.d));
 }
 
 // A coordinate of the crossing point, its formula worked; both fields stay
 // empty when either coordinate is beyond the range of numbers.
 QString coordinateLine(const CramerNumbers &n, CrossingCoordinate which)
 {
-    using E = CramerTerms<ExactNumber>;
-    using D = CramerTerms<double>;
     const bool isX = which == CrossingCoordinate::X;
-    const FormulaNumber value = n.coordinate(which);
-    const FormulaNumber other = n.coordinate(isX ? CrossingCoordinate::Y : CrossingCoordinate::X);
+    const FormulaNumber &value = n.crossing[int(which)];
+    const FormulaNumber &other = n.crossing[isX ? 1 : 0];
     // Xt: −C1·B2 + C2·B1; Yt: −A1·C2 + A2·C1.
-    const LineResult first = isX ? LineResult::C : LineResult::A;
-    const LineResult second = isX ? LineResult::B : LineResult::C;
+    const FormulaNumber *first = isX ? n.C : n.A;
+    const FormulaNumber *second = isX ? n.B : n.C;
     QString line = (isX ? kXtFormula : kYtFormula)
         + QStringLiteral(" = (−%1·%2 + %3·%4) / %5 = (%6 + %7) / %5")
-              .arg(operand(n.coefficient(0, first)), operand(n.coefficient(1, second)),
-                  operand(n.coefficient(1, first)), operand(n.coefficient(0, second)),
-                  operand(n.term(&E::d, &D::d)),
-                  number(isX ? n.term(&E::xFirst, &D::xFirst) : n.term(&E::yFirst, &D::yFirst)),
-                  operand(
-                      isX ? n.term(&E::xSecond, &D::xSecond) : n.term(&E::ySecond, &D::ySecond)))
+              .arg(operand(first[0]), operand(second[1]), operand(first[1]), operand(second[0]),
+                  operand(n.d), number(isX ? n.xFirst : n.yFirst),
+                  operand(isX ? n.xSecond : n.ySecond))
         + outcome(value.value, value.exact);
     if (std::isfinite(value.value) && !std::isfinite(other.value))
         line += QStringLiteral(", но %1 е извън обхвата на числата").arg(isX ? u"Yt" : u"Xt")
@@ -175,7 +164,7 @@ std::array<QString, 2> crossingFormulas()
 
 std::array<QString, 2> explainCrossing(const Calculation &calculation)
 {
-    const CramerNumbers numbers(calculation);
+    const CramerNumbers numbers = numbersOf(calculation);
     const ExactCalculation *exact = calculation.exact();
     const QString denominator =
         (exact ? positionLine(*exact) : QString()) + denominatorLine(numbers) + u'\n';
@@ -191,5 +180,5 @@ QString whyNoPoint(const Calculation &calculation)
 {
     if (calculation.position() != RelativePosition::Crossing)
         return noCrossingReason(calculation);
-    return coordinateLine(CramerNumbers(calculation), CrossingCoordinate::X);
+    return coordinateLine(numbersOf(calculation), CrossingCoordinate::X);
 }

@@ -45,10 +45,10 @@ ensure_packages() {
     local wait=(-o DPkg::Lock::Timeout=900)
     # The package lists' lock has no timeout of its own: a few tries.
     local try
-    for try in 1 2 3 4 5 6 7 8 9 10; do
+    for try in 1 2 3 4 5 6; do
         $sudo env DEBIAN_FRONTEND=noninteractive apt-get "${wait[@]}" update -qq >/dev/null 2>&1 && break
-        [ "$try" -eq 10 ] && die "apt-get update failed; check the network and run: $line"
-        sleep 30
+        [ "$try" -eq 6 ] && die "apt-get update failed; check the network and run: $line"
+        sleep 20
     done
     $sudo env DEBIAN_FRONTEND=noninteractive apt-get "${wait[@]}" install -y -qq --no-install-recommends "${missing[@]}" >/dev/null \
         || die "package install failed; run by hand to see why: $line"

@@ -12,7 +12,7 @@
 // Numbers come as the fields show them. Recording is cheap; the words are put
 // together only when an assistive client asks for them. They end with how to
 // set points from the keyboard.
-class CanvasNarration : public PictureDescription
+class CanvasNarration final : public PictureDescription
 {
 public:
     CanvasNarration();

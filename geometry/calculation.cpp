@@ -37,14 +37,19 @@ ExactLineCalculation exactLineOf(const LineCalculation &line)
     ExactLineCalculation exact;
     exact.terms = lineThrough(
         value(LineInput::X1), value(LineInput::Y1), value(LineInput::X2), value(LineInput::Y2));
-    const auto &[A, B, C, x1y2, x2y1, rise] = exact.terms;
-    if (B != 0) {
-        exact.k = -A / B;
-        exact.b = -C / B;
-    } else if (A != 0) {
-        exact.verticalX = -C / A;
-    }
     return exact;
+}
+
+// Only the explanations ask for these quotients.
+void addSlopeForms(ExactLineCalculation &line)
+{
+    const auto &[A, B, C, x1y2, x2y1, rise] = line.terms;
+    if (B != 0) {
+        line.k = -A / B;
+        line.b = -C / B;
+    } else if (A != 0) {
+        line.verticalX = -C / A;
+    }
 }
 
 } // namespace
@@ -116,6 +121,11 @@ const ExactCalculation *Calculation::exact() const
         return nullptr;
     if (!m_exact)
         workOutExactly();
+    if (!m_slopeFormsAdded) {
+        for (ExactLineCalculation &line : m_exact->lines)
+            addSlopeForms(line);
+        m_slopeFormsAdded = true;
+    }
     return &*m_exact;
 }
 

@@ -82,4 +82,5 @@ private:
     std::array<double, 2> m_crossing {};
     bool m_hasExact = false;
     mutable std::optional<ExactCalculation> m_exact;
+    mutable bool m_slopeFormsAdded = false;
 };

@@ -100,6 +100,15 @@ qt_web_cache_prefix() {
     echo "$CACHE_ROOT/qt-$version-wasm-$key"
 }
 
+# CMake keeps the Qt a tree was first configured with: a tree made against
+# another Qt for the browser (other flags) starts over.
+forget_other_web_qt() {
+    local tree=$1 qt=$2
+    [ -f "$tree/CMakeCache.txt" ] || return 0
+    grep -qxF "Qt6_DIR:PATH=$qt/lib/cmake/Qt6" "$tree/CMakeCache.txt" \
+        || rm -rf "$tree/CMakeCache.txt" "$tree/CMakeFiles"
+}
+
 # Qt's configure looks for an emsdk layout: a folder with .emscripten naming
 # upstream/emscripten, where emcc lives. Debian's emcc, linked in, passes.
 make_emsdk_shim() {

@@ -132,7 +132,7 @@ ensure_web_qt() {
         return 0
     fi
     local work="$prefix.work" start=$SECONDS
-    echo "Qt $version for the browser: not cached, building it into $prefix (about 20 minutes on 2 cores)"
+    echo "Qt $version for the browser: not cached, building it into $prefix (about 15 minutes on 2 cores)"
     fetch_qt_source "$work/src" "$version"
     drop_builtin_web_fonts "$work/src/qtbase"
     complete_style_includes "$work/src/qtbase"

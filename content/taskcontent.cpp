@@ -2,6 +2,9 @@
 
 #include <QFile>
 #include <QIcon>
+#ifdef Q_OS_WASM
+#include <QIconEngine>
+#endif
 #include <QImage>
 #include <QImageReader>
 #include <QPixmap>
@@ -42,16 +45,62 @@ QPixmap pngPixmap(const QString &path)
     return QPixmap::fromImage(reader.read());
 }
 
-} // namespace
-
-QIcon applicationIcon()
+// X11 reads every size at once, for the window manager's icon list, so
+// the sizes are decoded here. Title bars and task switchers need no more
+// than 64 pixels; larger pictures come from the icon theme through the
+// launcher entry.
+QIcon decodedIcon()
 {
-    // X11 reads every size at once, for the window manager's icon list, so
-    // the sizes are decoded here. Title bars and task switchers need no more
-    // than 64 pixels; larger pictures come from the icon theme through the
-    // launcher entry.
     QIcon icon(pngPixmap(QStringLiteral(":/content/vertisel.png")));
     for (const int size : { 16, 22, 24, 48, 64 })
         icon.addPixmap(pngPixmap(QStringLiteral(":/content/icons/vertisel-%1.png").arg(size)));
     return icon;
+}
+
+#ifdef Q_OS_WASM
+// In a browser the page draws the title bar and nothing shows the window's
+// icon at start-up: its pictures are decoded when first asked for, not
+// before the window's first paint.
+class DecodedWhenAsked : public QIconEngine
+{
+public:
+    QIconEngine *clone() const override { return new DecodedWhenAsked; }
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().pixmap(size, mode, state);
+    }
+    QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().actualSize(size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().availableSizes(mode, state);
+    }
+
+private:
+    const QIcon &icon()
+    {
+        if (m_icon.isNull())
+            m_icon = decodedIcon();
+        return m_icon;
+    }
+
+    QIcon m_icon;
+};
+#endif
+
+} // namespace
+
+QIcon applicationIcon()
+{
+#ifdef Q_OS_WASM
+    return QIcon(new DecodedWhenAsked);
+#else
+    return decodedIcon();
+#endif
 }

@@ -83,7 +83,6 @@ void showInWebPage(QWidget &window)
     val::global("document").set("title", title);
     if (val caption = pageElement("window-title"); !caption.isNull())
         caption.set("textContent", title);
-    window.installEventFilter(new FirstPaintMark(&window));
 
     const std::string query = val::global("location")["search"].as<std::string>();
     if (query.find("expose-fields") != std::string::npos
@@ -99,4 +98,8 @@ void showInWebPage(QWidget &window)
     // page draws the title bar.
     window.showFullScreen();
     mirrorIntoWebPage(window);
+    // Installed last, so that it sees the first paint first: the mirror's
+    // start-up, queued on that paint too, runs after the frame is shown and
+    // after the mark.
+    window.installEventFilter(new FirstPaintMark(&window));
 }

@@ -43,8 +43,9 @@ bool isShortDecimal(const ExactNumber &value)
     const int places = decimalPlaces(denominator);
     if (places < 0)
         return false;
-    cpp_int digits = abs(boost::multiprecision::numerator(value))
-        * boost::multiprecision::pow(cpp_int(10), unsigned(places)) / denominator;
+    cpp_int digits = abs(boost::multiprecision::numerator(value));
+    digits *= boost::multiprecision::pow(cpp_int(10), unsigned(places));
+    digits /= denominator;
     if (digits == 0 || msb(digits) < 49) // below 2^49 < 10^15
         return true;
     while (digits % 10 == 0)

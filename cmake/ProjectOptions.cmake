@@ -13,7 +13,8 @@ endif()
 if(VERTISEL_BUILD_FUZZ)
     # Coverage feedback and error detection on every library the targets use.
     add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all
-        -fno-omit-frame-pointer)
+        -fno-omit-frame-pointer
+        -fsanitize-coverage-ignorelist=${PROJECT_SOURCE_DIR}/fuzz/coverage-ignorelist.txt)
     add_link_options(-fsanitize=address,undefined)
 endif()
 if(VERTISEL_COVERAGE)

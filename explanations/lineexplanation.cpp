@@ -59,7 +59,8 @@ std::array<QString, kLineResultCount> explainLine(const Calculation &calculation
     const ExactLineCalculation *exactLine = exact ? &exact->lines[index] : nullptr;
     const auto input = [&](LineInput which) {
         const InputReading &reading = line.input(which);
-        return FormulaNumber { reading.number, exact ? &*reading.exact : nullptr };
+        return FormulaNumber { reading.number,
+            exactLine ? &exactLine->inputs[int(which)] : nullptr };
     };
     const auto term = [&](double value, ExactNumber LineTerms<ExactNumber>::*member) {
         return FormulaNumber { value, exactLine ? &(exactLine->terms.*member) : nullptr };

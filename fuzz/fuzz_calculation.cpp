@@ -257,7 +257,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         const InputReading &read = calculation.input(name);
         if (read.number != made[name].number)
             fail("an input does not read as its double", all);
-        if (!read.exact || !equals(*read.exact, N[name], T))
+        if (!read.exact
+            || read.exact->digits * T
+                != N[name] * boost::multiprecision::pow(cpp_int(10), read.exact->scale))
             fail("an input does not read as its exact value", all);
     }
 
@@ -301,7 +303,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const cpp_int Q = abs(D) * T;
     const cpp_int Px = det(-C[0], B[0], -C[1], B[1]) * (D < 0 ? -1 : 1);
     const cpp_int Py = det(A[0], -C[0], A[1], -C[1]) * (D < 0 ? -1 : 1);
-    const ExactCalculation *exact = calculation.exact();
+    const ScaledCalculation *exact = calculation.scaled();
     if (!exact || !equals(exact->crossing[0], Px, Q) || !equals(exact->crossing[1], Py, Q))
         fail("the exact crossing is not Dx / D, Dy / D", all);
     const bool nearest = isNearestDouble(calculation.crossing(CrossingCoordinate::X), Px, Q)

@@ -55,7 +55,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         fail("NaN", bytes, value);
     if (value != ReadNumber(read.text) && !(value == 0.0 && ReadNumber(read.text) == 0.0))
         fail("the reading and the rule differ", bytes, value);
-    const auto &exact = read.exact;
+    const std::optional<ExactNumber> exact =
+        read.exact ? std::optional(read.exact->rational()) : std::nullopt;
     // Beyond the range, too large or too small to be told from 0, there is
     // no exact reading; every other number has one.
     if (exact && std::isinf(value))

@@ -20,38 +20,6 @@ RelativePosition positionWithoutCrossing(
     return coincide(first, second) ? RelativePosition::Coinciding : RelativePosition::Parallel;
 }
 
-RelativePosition exactPositionOf(const ExactCalculation &exact)
-{
-    const auto &first = exact.lines[0].terms;
-    const auto &second = exact.lines[1].terms;
-    if ((first.A == 0 && first.B == 0) || (second.A == 0 && second.B == 0))
-        return RelativePosition::NoLine;
-    if (exact.cramer.a1b2 != exact.cramer.a2b1)
-        return RelativePosition::Crossing;
-    return coincide(first, second) ? RelativePosition::Coinciding : RelativePosition::Parallel;
-}
-
-ExactLineCalculation exactLineOf(const LineCalculation &line)
-{
-    const auto value = [&](LineInput input) { return *line.input(input).exact; };
-    ExactLineCalculation exact;
-    exact.terms = lineThrough(
-        value(LineInput::X1), value(LineInput::Y1), value(LineInput::X2), value(LineInput::Y2));
-    return exact;
-}
-
-// Only the explanations ask for these quotients.
-void addSlopeForms(ExactLineCalculation &line)
-{
-    const auto &[A, B, C, x1y2, x2y1, rise] = line.terms;
-    if (B != 0) {
-        line.k = -A / B;
-        line.b = -C / B;
-    } else if (A != 0) {
-        line.verticalX = -C / A;
-    }
-}
-
 } // namespace
 
 double LineCalculation::result(LineResult which) const
@@ -90,11 +58,11 @@ Calculation::Calculation(const PerInput<QString> &texts)
     // Small whole numbers keep the double formulas exact up to their last
     // division, which rounds once: the exact decision and the same point.
     if (m_hasExact && !smallIntegers) {
-        workOutExactly();
-        m_position = m_exact->position;
+        const ScaledCalculation &exact = *scaled();
+        m_position = exact.position;
         if (m_position == RelativePosition::Crossing)
             for (const auto c : { CrossingCoordinate::X, CrossingCoordinate::Y })
-                m_crossing[int(c)] = toDouble(m_exact->crossing[int(c)]);
+                m_crossing[int(c)] = toDouble(exact.crossing[int(c)]);
         return;
     }
     if (m_cramer.a2b1 != m_cramer.a1b2) {
@@ -115,28 +83,24 @@ std::optional<PlanePoint> Calculation::point() const
     return point;
 }
 
+const ScaledCalculation *Calculation::scaled() const
+{
+    if (!m_hasExact)
+        return nullptr;
+    if (!m_scaled) {
+        PerInput<const TypedValue *> inputs;
+        for (const InputName name : kEveryInput)
+            inputs[name] = &*input(name).exact;
+        m_scaled = scaledCalculationOf(inputs);
+    }
+    return &*m_scaled;
+}
+
 const ExactCalculation *Calculation::exact() const
 {
     if (!m_hasExact)
         return nullptr;
     if (!m_exact)
-        workOutExactly();
-    if (!m_slopeFormsAdded) {
-        for (ExactLineCalculation &line : m_exact->lines)
-            addSlopeForms(line);
-        m_slopeFormsAdded = true;
-    }
+        m_exact = exactCalculationOf(*scaled());
     return &*m_exact;
-}
-
-void Calculation::workOutExactly() const
-{
-    ExactCalculation &exact = m_exact.emplace();
-    for (int i = 0; i < kLineCount; ++i)
-        exact.lines[i] = exactLineOf(m_lines[i]);
-    exact.cramer = cramerTerms(exact.lines[0].terms, exact.lines[1].terms);
-    exact.position = exactPositionOf(exact);
-    if (exact.position == RelativePosition::Crossing)
-        exact.crossing = { (exact.cramer.xFirst + exact.cramer.xSecond) / exact.cramer.d,
-            (exact.cramer.yFirst + exact.cramer.ySecond) / exact.cramer.d };
 }

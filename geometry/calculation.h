@@ -1,5 +1,6 @@
 #pragma once
 
+#include "geometry/exactcalculation.h"
 #include "geometry/formulas.h"
 #include "geometry/numberreading.h"
 #include "geometry/task.h"
@@ -8,11 +9,6 @@
 
 #include <array>
 #include <optional>
-
-// How two lines lie: the task text's "пресичат се", "успоредни", "съвпадат";
-// NoLine when either line was given by two equal points; BeyondRange when,
-// with the double formulas deciding, a coefficient is beyond the double range.
-enum class RelativePosition { Crossing, Parallel, Coinciding, NoLine, BeyondRange };
 
 // One line of a Calculate: its four inputs as read, and its coefficients and
 // slope as the double formulas give them, which the fields show.
@@ -26,23 +22,6 @@ struct LineCalculation
     double result(LineResult which) const;
     // Two equal points, as doubles: A = B = 0.
     bool hasEqualPoints() const { return terms.A == 0.0 && terms.B == 0.0; }
-};
-
-// The same line in exact numbers, with its slope-intercept form y = kx + b
-// where it has one, and x = … where it is vertical (and is a line).
-struct ExactLineCalculation
-{
-    LineTerms<ExactNumber> terms;
-    std::optional<ExactNumber> k, b, verticalX;
-};
-
-// The whole Calculate in exact numbers from the numbers as typed.
-struct ExactCalculation
-{
-    std::array<ExactLineCalculation, kLineCount> lines;
-    CramerTerms<ExactNumber> cramer;
-    RelativePosition position = RelativePosition::NoLine; // never BeyondRange
-    std::array<ExactNumber, 2> crossing; // by CrossingCoordinate, where the lines cross
 };
 
 // One Calculate: the eight inputs read once, each line's results, how the
@@ -68,19 +47,19 @@ public:
     std::optional<PlanePoint> point() const;
 
     // The exact side, where every input has an exact value; nothing
-    // otherwise. Worked out at once where it decides the crossing, and the
-    // first time it is asked for where the doubles are already exact (small
-    // whole numbers, such as every clicked point).
+    // otherwise. In whole numbers it is worked out at once where it decides
+    // the crossing, and the first time it is asked for where the doubles are
+    // already exact (small whole numbers, such as every clicked point); as
+    // rationals, only when asked for.
+    const ScaledCalculation *scaled() const;
     const ExactCalculation *exact() const;
 
 private:
-    void workOutExactly() const;
-
     std::array<LineCalculation, kLineCount> m_lines;
     CramerTerms<double> m_cramer;
     RelativePosition m_position = RelativePosition::NoLine;
     std::array<double, 2> m_crossing {};
     bool m_hasExact = false;
+    mutable std::optional<ScaledCalculation> m_scaled;
     mutable std::optional<ExactCalculation> m_exact;
-    mutable bool m_slopeFormsAdded = false;
 };

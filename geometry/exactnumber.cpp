@@ -30,7 +30,7 @@ long exponentValue(const std::string &digits)
     return value;
 }
 
-ExactNumber decimalValue(const std::string &spelling)
+TypedValue decimalValue(const std::string &spelling)
 {
     std::size_t pos = 0;
     const bool negative = spelling[0] == '-';
@@ -55,32 +55,45 @@ ExactNumber decimalValue(const std::string &spelling)
     }
     digits.erase(0, std::min(digits.find_first_not_of('0'), digits.size()));
     if (digits.empty())
-        return 0;
+        return {};
     const std::size_t last = digits.find_last_not_of('0');
     scale += long(digits.size() - 1 - last);
     digits.erase(last + 1);
     if (long(digits.size()) + scale < kSmallestPower)
-        return 0;
+        return {};
 
-    ExactNumber value = cpp_int(digits);
-    const cpp_int power = boost::multiprecision::pow(cpp_int(10), unsigned(std::abs(scale)));
+    TypedValue value { cpp_int(digits), 0 };
     if (scale > 0)
-        value *= power;
+        value.digits *= powerOfTen(unsigned(scale));
     else
-        value /= power;
-    return negative ? ExactNumber(-value) : value;
+        value.scale = unsigned(-scale);
+    if (negative)
+        value.digits = -value.digits;
+    return value;
 }
 
 } // namespace
 
-std::optional<ExactNumber> exactValueOf(const LeadingNumber &number, double rounded)
+ExactNumber TypedValue::rational() const
+{
+    if (scale == 0)
+        return ExactNumber(digits);
+    return ExactNumber(digits, powerOfTen(scale));
+}
+
+cpp_int powerOfTen(unsigned exponent)
+{
+    return boost::multiprecision::pow(cpp_int(10), exponent);
+}
+
+std::optional<TypedValue> exactValueOf(const LeadingNumber &number, double rounded)
 {
     if (!std::isfinite(rounded))
         return std::nullopt;
     if (number.smallInteger)
-        return ExactNumber(static_cast<long long>(*number.smallInteger));
+        return TypedValue { static_cast<long long>(*number.smallInteger), 0 };
     if (number.radix != 10)
-        return ExactNumber(radixInteger(number.spelling, number.radix));
+        return TypedValue { radixInteger(number.spelling, number.radix), 0 };
     // A number that no double tells from 0 is beyond the range, as one too
     // large for a double is: every field shows it as 0, so it decides as 0.
     if (rounded == 0.0 && hasNonZeroDigit(number.spelling))

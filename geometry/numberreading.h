@@ -26,7 +26,7 @@ struct InputReading
 {
     QString text;
     double number = 0.0;
-    std::optional<ExactNumber> exact;
+    std::optional<TypedValue> exact;
     ReadingNote note = ReadingNote::Empty;
     // Every formula of such numbers is exact in doubles (see smallInteger).
     bool smallInteger = true;

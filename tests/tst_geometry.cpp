@@ -111,7 +111,7 @@ void TestGeometry::readNumber()
     const auto value = readInput(text).exact;
     QCOMPARE(value.has_value(), exact != u"none");
     if (value)
-        QCOMPARE(QString::fromStdString(value->str()),
+        QCOMPARE(QString::fromStdString(value->rational().str()),
             exact.isEmpty() ? QString::fromStdString(ExactNumber(expected).str()) : exact);
 }
 

@@ -19,6 +19,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTextDocument>
 
 #include <algorithm>
 
@@ -68,7 +69,9 @@ Vertisel::Vertisel(QWidget *parent)
     m_explanations = new FieldExplanations(explained, this);
     m_announcer = new Announcer(this);
     m_controls->picture1->setBackgroundPicture(startupPhoto());
+#ifndef Q_OS_WASM
     m_controls->text1->setPlainText(taskText());
+#endif
     m_controls->text1->setFocus();
     narrateCanvas();
 
@@ -105,6 +108,13 @@ void Vertisel::centreOnScreen()
 
 bool Vertisel::event(QEvent *event)
 {
+#ifdef Q_OS_WASM
+    // In the browser the task text comes in when the window is shown, before
+    // its first frame: the text box has its final width only then, and text
+    // laid out earlier would be laid out again, which start-up feels there.
+    if (event->type() == QEvent::Show && m_controls->text1->document()->isEmpty())
+        m_controls->text1->setPlainText(taskText());
+#endif
     // The frame (title bar, borders) is known only once the window is shown
     // and framed; centre the whole frame then, once.
     if (!m_centredWithFrame && (event->type() == QEvent::Show || event->type() == QEvent::Move)

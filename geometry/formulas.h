@@ -1,11 +1,11 @@
 #pragma once
 
 // The task text's formulas, written once for both kinds of number the
-// program works with: doubles, whose results the fields show, and exact
-// rationals, which decide how the lines lie and give the textbook's
-// fractions. Each product is written in the order the task text derives it;
-// the build turns off floating-point contraction so that each product is
-// rounded on its own, as the formulas say.
+// program works with: doubles, whose results the fields show, and whole
+// numbers (every input scaled by one power of ten), which decide how the
+// lines lie and give the textbook's fractions. Each product is written in the
+// order the task text derives it; the build turns off floating-point
+// contraction so that each product is rounded on its own, as the formulas say.
 
 // The slope shown for a vertical line, which has none.
 inline constexpr double VerticalSlope = 999.9999;

@@ -294,8 +294,17 @@ void DrawingCanvas::focusInEvent(QFocusEvent *event)
     // Focus that did not come from a press shows the cross-hair, as a browser
     // shows :focus-visible: Tab, and a screen reader that moves the focus
     // here, so that Space records at once; a click keeps the sunken border.
-    if (event->reason() != Qt::MouseFocusReason)
+    // Focus given back when the window is active again, or a popup closes,
+    // returns as it left: a click, a trip to another window, then a stray
+    // Space records nothing.
+    switch (event->reason()) {
+    case Qt::MouseFocusReason:
+    case Qt::ActiveWindowFocusReason:
+    case Qt::PopupFocusReason:
+        break;
+    default:
         m_cursorShown = true;
+    }
     update();
 }
 

@@ -234,6 +234,8 @@ void TestCanvas::constructionDrawn()
 
 namespace {
 constexpr int kByTab = 0, kByPress = 1, kByAssistive = 2;
+// A press, then another window is active for a while and this one again.
+constexpr int kByPressThenAway = 3;
 }
 
 void TestCanvas::keyboardCapture_data()
@@ -271,12 +273,14 @@ void TestCanvas::keyboardCapture_data()
         << kByPress << QList<int> { Qt::Key_Space } << 0 << QPoint(30, 40);
     QTest::newRow("stray Enter after a click")
         << kByPress << QList<int> { Qt::Key_Return } << 0 << QPoint(30, 40);
+    QTest::newRow("stray Space after a click and a visit elsewhere")
+        << kByPressThenAway << QList<int> { Qt::Key_Space } << 0 << QPoint(30, 40);
 }
 
 void TestCanvas::keyboardCapture()
 {
     QFETCH(int, focusBy);
-    const bool clickFirst = focusBy == kByPress;
+    const bool clickFirst = focusBy == kByPress || focusBy == kByPressThenAway;
     QFETCH(QList<int>, keys);
     QFETCH(int, repeats);
     QFETCH(QPoint, pixel);
@@ -288,13 +292,21 @@ void TestCanvas::keyboardCapture()
     m_window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_window));
     probe.field(kK2)->setFocus();
-    if (focusBy == kByPress)
+    if (clickFirst)
         probe.press(pixel);
     else if (focusBy == kByTab)
         QTest::keyClick(probe.handle(), Qt::Key_Tab);
     else
         QAccessible::queryAccessibleInterface(canvas)->actionInterface()->doAction(
             QAccessibleActionInterface::setFocusAction());
+    if (focusBy == kByPressThenAway) {
+        QWidget elsewhere;
+        elsewhere.show();
+        elsewhere.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&elsewhere));
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
+    }
     QTRY_COMPARE(QApplication::focusWidget(), canvas);
     for (const int key : keys) {
         const auto combination = QKeyCombination::fromCombined(key);

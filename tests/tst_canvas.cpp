@@ -288,7 +288,7 @@ void TestCanvas::keyboardCapture()
     QVERIFY(QTest::qWaitForWindowActive(m_window));
     probe.clear();
     DrawingCanvas *canvas = probe.canvas();
-    // Wine's window manager now and then takes the activation away meanwhile.
+    // Another window may have taken the activation meanwhile.
     m_window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_window));
     probe.field(kK2)->setFocus();

@@ -29,3 +29,16 @@ start_wine_session() {
     wineserver -w
     WINEDEBUG=-all wine wineboot >/dev/null 2>&1 </dev/null || die "Wine could not start its session"
 }
+
+# Starts a window manager on $DISPLAY and waits until it runs the screen, as
+# every Windows desktop has one. Without it Wine waits two seconds for each
+# closed window to be withdrawn, and nobody hands the activation on.
+start_window_manager() {
+    openbox >/dev/null 2>&1 &
+    local tries
+    for tries in $(seq 50); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+        sleep 0.1
+    done
+    die "the window manager (openbox) did not start on the virtual display"
+}

@@ -27,7 +27,8 @@ readonly UNINSTALL_KEY='Software\Microsoft\Windows\CurrentVersion\Uninstall\Vert
 readonly AREA_X=10 AREA_Y=34
 readonly INK="220 0 0" PAPER="255 255 255"
 
-openbox >/dev/null 2>&1 &
+source "$(dirname "$0")/windows-wine.sh"
+start_window_manager
 wm=$!
 trap 'kill $wm 2>/dev/null; wineserver -k 2>/dev/null' EXIT
 

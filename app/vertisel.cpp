@@ -9,7 +9,7 @@
 #include "assistive/fieldexplanations.h"
 #include "canvas/canvasunits.h"
 #include "canvas/drawingcanvas.h"
-#include "canvas/pointcapture.h"
+#include "presentation/pointcapture.h"
 #include "content/taskcontent.h"
 #include "geometry/numberformat.h"
 

@@ -1,4 +1,4 @@
-#include "canvas/pointcapture.h"
+#include "presentation/pointcapture.h"
 
 #include <limits>
 

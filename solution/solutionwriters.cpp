@@ -114,7 +114,8 @@ void fillPage(QTextDocument &page, const SolutionDocument &document)
 QString solutionHtml(const SolutionDocument &document)
 {
     QString out =
-        QStringLiteral("<!DOCTYPE html>\n<html lang=\"bg\">\n<head>\n<meta charset=\"utf-8\">\n"
+        QStringLiteral("<!DOCTYPE html>\n<html xmlns=\"http://www.w3.org/1999/xhtml\" "
+                       "lang=\"bg\">\n<head>\n<meta charset=\"utf-8\"/>\n"
                        "<title>%1</title>\n<style>\n%2</style>\n</head>\n<body>\n<h1>%1</h1>\n")
             .arg(document.title.toHtmlEscaped(), QString::fromUtf8(kHtmlStyle));
     for (const SolutionBlock &block : document.blocks) {

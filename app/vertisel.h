@@ -7,9 +7,11 @@
 #include <memory>
 
 class Announcer;
+class CanvasWithCommands;
 class CanvasNarration;
 class FieldExplanations;
 class QAccessibleInterface;
+class SolutionCommands;
 struct WindowControls;
 
 // The program's one window. It owns every control and the task state, routes
@@ -54,7 +56,9 @@ private:
     std::unique_ptr<WindowControls> m_controls;
     TaskState m_state;
     std::unique_ptr<CanvasNarration> m_narration;
+    std::unique_ptr<CanvasWithCommands> m_canvasDescription;
     bool m_centredWithFrame = false;
     FieldExplanations *m_explanations = nullptr;
     Announcer *m_announcer = nullptr;
+    SolutionCommands *m_solution = nullptr;
 };

@@ -36,6 +36,7 @@ public:
 
     // The last Calculate; nothing at start and after Clear.
     void setCalculation(std::shared_ptr<const Calculation> calculation);
+    const std::shared_ptr<const Calculation> &calculation() const { return m_calculation; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

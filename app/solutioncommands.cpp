@@ -1,0 +1,270 @@
+#include "app/solutioncommands.h"
+
+#include "app/solutionprint.h"
+#include "app/windowcontrols.h"
+#include "assistive/announcer.h"
+#include "canvas/drawingcanvas.h"
+#include "geometry/calculation.h"
+#include "solution/figurewriters.h"
+#include "solution/solutiondocument.h"
+#include "solution/solutionexport.h"
+#include "solution/solutionwriters.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QBuffer>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QStandardPaths>
+#include <QToolTip>
+
+namespace {
+
+constexpr int kMenuEcho = 250; // ms: a second menu request this soon repeats the first
+constexpr int kNoteTime = 3000; // ms a note stays in view
+
+QByteArray pngOf(const QImage &image)
+{
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return png;
+}
+
+bool isMenuKey(const QKeyEvent *key)
+{
+    return (key->key() == Qt::Key_Menu && !(key->modifiers() & ~Qt::KeypadModifier))
+        || (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier);
+}
+
+} // namespace
+
+SolutionCommands::SolutionCommands(
+    QWidget *window, const WindowControls &controls, Announcer *announcer, CalculationSource source)
+    : QObject(window)
+    , m_window(window)
+    , m_canvas(controls.picture1)
+    , m_announcer(announcer)
+    , m_source(std::move(source))
+{
+    QAction *copyFigure = addCommand(QStringLiteral("Копирай чертежа"),
+        QKeySequence(Qt::CTRL | Qt::Key_C), &SolutionCommands::copyFigure);
+    copyFigure->setShortcutContext(Qt::WidgetShortcut);
+    m_canvas->addAction(copyFigure);
+    for (QAction *command :
+        { addCommand(QStringLiteral("Копирай решението"),
+              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &SolutionCommands::copySolution),
+            addCommand(QStringLiteral("Запиши решението…"), QKeySequence(Qt::CTRL | Qt::Key_S),
+                &SolutionCommands::saveSolution),
+            addCommand(QStringLiteral("Отпечатай решението…"), QKeySequence(Qt::CTRL | Qt::Key_P),
+                &SolutionCommands::printSolution) }) {
+        command->setShortcutContext(Qt::WindowShortcut);
+        m_window->addAction(command);
+        m_canvas->addAction(command);
+    }
+
+    m_window->installEventFilter(this);
+    m_canvas->installEventFilter(this);
+    for (QLineEdit *field : controls.text2)
+        field->installEventFilter(this);
+    controls.text1->installEventFilter(this);
+    controls.text1->viewport()->installEventFilter(this);
+}
+
+QAction *SolutionCommands::addCommand(
+    const QString &text, const QKeySequence &keys, void (SolutionCommands::*run)())
+{
+    auto *action = new QAction(text, this);
+    action->setShortcut(keys);
+    connect(action, &QAction::triggered, this, run);
+    m_commands.append(action);
+    return action;
+}
+
+QString SolutionCommands::nothingYet()
+{
+    return QStringLiteral("Още няма решение: първо натиснете „Изчисли“");
+}
+
+QString CanvasWithCommands::pictureDescription() const
+{
+    return m_narration.pictureDescription()
+        + QStringLiteral(" Ctrl+C копира чертежа, Ctrl+Shift+C копира решението, Ctrl+S го "
+                         "записва, Ctrl+P го отпечатва; клавишът Menu или Shift+F10 показва тези "
+                         "команди.");
+}
+
+std::shared_ptr<const Calculation> SolutionCommands::calculation()
+{
+    std::shared_ptr<const Calculation> calculation = m_source();
+    if (!calculation)
+        tell(nothingYet());
+    return calculation;
+}
+
+void SolutionCommands::tell(const QString &message)
+{
+    m_announcer->announce(message);
+    // Seen as well as heard: a note over the window's top, for a while.
+    if (m_window->isVisible())
+        QToolTip::showText(m_window->mapToGlobal(QPoint(m_window->width() / 3, 0)), message,
+            m_window, QRect(), kNoteTime);
+}
+
+void SolutionCommands::copyFigure()
+{
+    const auto calculated = calculation();
+    if (!calculated)
+        return;
+    const SolutionFigure figure = solutionFigure(*calculated);
+    auto *data = new QMimeData;
+    const QImage image = figureImage(figure);
+    data->setImageData(image);
+    data->setData(QStringLiteral("image/png"), pngOf(image));
+    data->setData(QStringLiteral("image/svg+xml"), svgFigure(figure).toUtf8());
+    QGuiApplication::clipboard()->setMimeData(data);
+    tell(QStringLiteral("Чертежът е копиран"));
+}
+
+void SolutionCommands::copySolution()
+{
+    const auto calculated = calculation();
+    if (!calculated)
+        return;
+    const SolutionDocument document = solutionDocument(*calculated);
+    auto *data = new QMimeData;
+    data->setText(solutionText(document));
+    data->setHtml(solutionHtml(document));
+    QGuiApplication::clipboard()->setMimeData(data);
+    tell(QStringLiteral("Решението е копирано"));
+}
+
+void SolutionCommands::saveSolution()
+{
+    const auto calculated = calculation();
+    if (!calculated)
+        return;
+    QStringList filters;
+    for (const ExportFormat format : kEveryExportFormat)
+        filters << exportFilter(format);
+    QString chosenFilter = filters.first();
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QString fileName = QFileDialog::getSaveFileName(m_window, QStringLiteral("Запиши решението"),
+        QDir(folder).filePath(QStringLiteral("решение.pdf")), filters.join(QStringLiteral(";;")),
+        &chosenFilter);
+    if (fileName.isEmpty())
+        return;
+    std::optional<ExportFormat> format = exportFormatOf(fileName);
+    if (!format) {
+        // A name without a known extension takes the chosen format's.
+        format = kEveryExportFormat[std::max<qsizetype>(0, filters.indexOf(chosenFilter))];
+        fileName += u'.' + extensionOf(*format);
+    }
+    const QByteArray content = exportContent(*format, solutionDocument(*calculated));
+    const QString name = QFileInfo(fileName).fileName();
+    if (const auto error = writeWhole(fileName, content))
+        tell(QStringLiteral("Решението не е записано: %1").arg(*error));
+    else if (*format == ExportFormat::Svg || *format == ExportFormat::Png)
+        tell(QStringLiteral("Чертежът е записан: %1").arg(name));
+    else
+        tell(QStringLiteral("Решението е записано: %1").arg(name));
+}
+
+void SolutionCommands::printSolution()
+{
+    const auto calculated = calculation();
+    if (!calculated)
+        return;
+    const SolutionDocument document = solutionDocument(*calculated);
+    switch (printSolutionDocument(m_window, document)) {
+    case PrintOutcome::Printed:
+        tell(QStringLiteral("Решението е изпратено за печат"));
+        break;
+    case PrintOutcome::Cancelled:
+        break;
+    case PrintOutcome::Unavailable:
+        tell(QStringLiteral("Печатът не е достъпен: запишете решението като PDF и го отпечатайте "
+                            "от него"));
+        break;
+    }
+}
+
+void SolutionCommands::showMenu(QMenu &menu, const QPoint &globalPosition)
+{
+    m_menuOpen = true;
+    menu.exec(globalPosition);
+    m_menuOpen = false;
+}
+
+void SolutionCommands::showCommandMenu(const QPoint &globalPosition)
+{
+    QMenu menu(m_window);
+    menu.addActions(m_commands);
+    showMenu(menu, globalPosition);
+}
+
+// Every press on the canvas sets a point, so a right press opens no menu
+// there; the keys do, at the keyboard's cross-hair or the canvas's middle.
+bool SolutionCommands::canvasEvent(QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        if (!isMenuKey(static_cast<QKeyEvent *>(event)))
+            return false;
+    } else if (event->type() == QEvent::ContextMenu) {
+        if (static_cast<QContextMenuEvent *>(event)->reason() != QContextMenuEvent::Keyboard)
+            return true; // a right press: no menu here, and none from the window
+    } else {
+        return false;
+    }
+    const bool echo = m_sinceKeyboardMenu.isValid() && m_sinceKeyboardMenu.elapsed() < kMenuEcho;
+    if (!m_menuOpen && !echo) {
+        const QRect area = m_canvas->contentsRect();
+        const QPoint at = m_canvas->keyboardCursorShown()
+            ? area.topLeft() + m_canvas->keyboardCursor()
+            : area.center();
+        showCommandMenu(m_canvas->mapToGlobal(at));
+    }
+    m_sinceKeyboardMenu.start();
+    return true;
+}
+
+bool SolutionCommands::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_canvas)
+        return canvasEvent(event);
+    if (event->type() != QEvent::ContextMenu)
+        return false;
+    auto *request = static_cast<QContextMenuEvent *>(event);
+    if (watched == m_window) {
+        // Reaches the window from the captions, frames and its own area; a
+        // button is a control, and keeps none.
+        if (qobject_cast<QAbstractButton *>(m_window->childAt(request->pos())))
+            return false;
+        showCommandMenu(request->globalPos());
+        return true;
+    }
+    // A field's own menu, the commands below its standard entries.
+    std::unique_ptr<QMenu> menu;
+    if (auto *field = qobject_cast<QLineEdit *>(watched))
+        menu.reset(field->createStandardContextMenu());
+    else if (auto *text = qobject_cast<QPlainTextEdit *>(watched))
+        menu.reset(
+            text->createStandardContextMenu(text->viewport()->mapFromGlobal(request->globalPos())));
+    else if (auto *text = qobject_cast<QPlainTextEdit *>(watched->parent()))
+        menu.reset(text->createStandardContextMenu(request->pos()));
+    if (!menu)
+        return false;
+    menu->addSeparator();
+    menu->addActions(m_commands);
+    showMenu(*menu, request->globalPos());
+    return true;
+}

@@ -1,0 +1,6 @@
+#include "app/solutionprint.h"
+
+PrintOutcome printSolutionDocument(QWidget *, const SolutionDocument &)
+{
+    return PrintOutcome::Unavailable;
+}

@@ -4,7 +4,7 @@
 #include "app/windowcontrols.h"
 #include "assistive/announcer.h"
 #include "canvas/drawingcanvas.h"
-#include "geometry/calculation.h"
+#include "presentation/calculatepresentation.h"
 #include "solution/figurewriters.h"
 #include "solution/solutiondocument.h"
 #include "solution/solutionexport.h"
@@ -103,9 +103,9 @@ QString CanvasWithCommands::pictureDescription() const
                          "команди.");
 }
 
-std::shared_ptr<const Calculation> SolutionCommands::calculation()
+std::shared_ptr<const CalculatePresentation> SolutionCommands::calculation()
 {
-    std::shared_ptr<const Calculation> calculation = m_source();
+    std::shared_ptr<const CalculatePresentation> calculation = m_source();
     if (!calculation)
         tell(nothingYet());
     return calculation;

@@ -9,7 +9,7 @@
 #include <memory>
 
 class Announcer;
-class Calculation;
+class CalculatePresentation;
 class DrawingCanvas;
 class QAction;
 class QMenu;
@@ -30,7 +30,7 @@ class SolutionCommands : public QObject
 
 public:
     // The last Calculate, or nothing.
-    using CalculationSource = std::function<std::shared_ptr<const Calculation>()>;
+    using CalculationSource = std::function<std::shared_ptr<const CalculatePresentation>()>;
 
     SolutionCommands(QWidget *window, const WindowControls &controls, Announcer *announcer,
         CalculationSource source);
@@ -49,7 +49,7 @@ protected:
 private:
     QAction *addCommand(
         const QString &text, const QKeySequence &keys, void (SolutionCommands::*run)());
-    std::shared_ptr<const Calculation> calculation();
+    std::shared_ptr<const CalculatePresentation> calculation();
     void tell(const QString &message);
     void showMenu(QMenu &menu, const QPoint &globalPosition);
     void showCommandMenu(const QPoint &globalPosition);

@@ -13,6 +13,8 @@
 #include "canvas/drawingcanvas.h"
 #include "content/taskcontent.h"
 #include "geometry/numberformat.h"
+#include "presentation/construction.h"
+#include "presentation/narration.h"
 #include "presentation/pointcapture.h"
 
 #include <QAccessible>
@@ -38,6 +40,7 @@ Vertisel::Vertisel(QWidget *parent)
     : QWidget(parent,
         Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
             | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+    , m_construction(std::make_unique<Construction>())
     , m_narration(std::make_unique<CanvasNarration>())
     , m_canvasDescription(std::make_unique<CanvasWithCommands>(*m_narration))
 {
@@ -79,7 +82,7 @@ Vertisel::Vertisel(QWidget *parent)
     m_controls->text1->setPlainText(taskText());
 #endif
     m_controls->text1->setFocus();
-    narrateCanvas();
+    showConstruction(spokenText(describeBackground(m_construction->background())));
 
     for (qint16 index = 0; index < 2; ++index)
         connect(m_controls->command1[index], &QPushButton::clicked, this,
@@ -87,8 +90,7 @@ Vertisel::Vertisel(QWidget *parent)
     connect(m_controls->picture1, &DrawingCanvas::mouseDown, this, &Vertisel::Picture1_MouseDown);
     connect(m_controls->picture1, &DrawingCanvas::keyboardCursorMoved, this, [this](QPoint at) {
         constexpr int k = kTwipsPerPixel;
-        m_announcer->announceLatest(CanvasNarration::cursorText(
-            CoordinateText(float(at.x() * k)), CoordinateText(float(at.y() * k))));
+        m_announcer->announceLatest(spokenText(describeCursor(at * k)));
     });
 
     centreOnScreen();
@@ -151,26 +153,20 @@ void Vertisel::Command1_Click(qint16 Index)
 
 void Vertisel::Picture1_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, float X, float Y)
 {
-    DrawingCanvas *canvas = m_controls->picture1;
     const CaptureStep step = pointCaptureStep(m_state.ClickCount);
     if (step.action == CaptureStep::Action::Blank) {
-        canvas->BlankReset();
-        m_narration->clear();
-        narrateCanvas();
+        m_construction->blank();
+        m_narration->setFinding({});
+        showConstruction(spokenText(describeBackground(m_construction->background())));
         return;
     }
-    canvas->SetPenWidth(kCaptureDotWidth);
     if (step.action == CaptureStep::Action::Record) {
-        const QString x = CoordinateText(X);
-        const QString y = CoordinateText(Y);
-        writeField(FieldTable::field(step.slot.x()), x);
-        writeField(FieldTable::field(step.slot.y()), y);
-        m_narration->addPoint(step.slot.line + 1, step.slot.point + 1, x, y);
-    } else {
-        m_narration->addDot(CoordinateText(X), CoordinateText(Y));
+        writeField(FieldTable::field(step.slot.x()), CoordinateText(X));
+        writeField(FieldTable::field(step.slot.y()), CoordinateText(Y));
     }
-    canvas->DrawPoint(X, Y);
-    narrateCanvas();
+    const ConstructionItem dot = pressShape(step, X, Y);
+    m_construction->add(dot);
+    showConstruction(spokenText(describeShape(dot)));
 }
 
 void Vertisel::ClearAll()
@@ -178,21 +174,22 @@ void Vertisel::ClearAll()
     for (int i = 0; i < FieldTable::kCount; ++i)
         writeField(i, QString());
     m_explanations->setCalculation(nullptr);
-    m_controls->picture1->BlankReset();
-    m_controls->picture1->ClearDrawings();
+    m_construction->blank();
+    m_narration->setFinding({});
     m_state.ClickCount = 1;
-    m_narration->clear();
-    narrateCanvas();
+    showConstruction(spokenText(describeBackground(m_construction->background())));
 }
 
-void Vertisel::narrateCanvas()
+void Vertisel::showConstruction(const QString &news)
 {
+    m_controls->picture1->setConstruction(*m_construction);
+    m_narration->show(*m_construction);
     // The canvas's description is put together when a client asks for it;
     // the change itself is announced, so that a screen reader tells it
     // without searching.
     QAccessibleEvent changed(m_controls->picture1, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&changed);
-    m_announcer->announce(m_narration->latest());
+    m_announcer->announce(news);
 }
 
 QString Vertisel::readField(int index) const

@@ -9,6 +9,7 @@
 class Announcer;
 class CanvasWithCommands;
 class CanvasNarration;
+class Construction;
 class FieldExplanations;
 class QAccessibleInterface;
 class SolutionCommands;
@@ -46,15 +47,16 @@ private:
     QString readField(int index) const;
     // Writes a field and shows the beginning of its text, as a set text should.
     void writeField(int index, const QString &text);
-    // Tells assistive clients that the canvas's description changed, and
-    // announces the change.
-    void narrateCanvas();
+    // Shows the construction on the canvas and in its description, and
+    // announces NEWS, the change, in words.
+    void showConstruction(const QString &news);
     // Puts the window's frame in the middle of the screen's available area, or
     // at its top or left edge where the frame is larger than the area.
     void centreOnScreen();
 
     std::unique_ptr<WindowControls> m_controls;
     TaskState m_state;
+    std::unique_ptr<Construction> m_construction;
     std::unique_ptr<CanvasNarration> m_narration;
     std::unique_ptr<CanvasWithCommands> m_canvasDescription;
     bool m_centredWithFrame = false;

@@ -2,7 +2,7 @@
 
 #include "explanations/calculationexplanation.h"
 #include "explanations/inputexplanation.h"
-#include "explanations/spokenmathematics.h"
+#include "explanations/working.h"
 
 #include <QEvent>
 #include <QLineEdit>
@@ -56,7 +56,7 @@ FieldExplanations::FieldExplanations(const ExplainedFields &fields, QObject *par
     , m_fields(fields)
 {
     forEachField(m_fields, {},
-        [this](QLineEdit *field, const QString &) { field->installEventFilter(this); });
+        [this](QLineEdit *field, const Working &) { field->installEventFilter(this); });
     for (const InputName name : kEveryInput)
         connect(m_fields.inputs[name], &QLineEdit::textChanged, this,
             [this, name] { inputChanged(name); });
@@ -69,7 +69,7 @@ FieldExplanations::~FieldExplanations()
     QAccessible::removeActivationObserver(this);
 }
 
-void FieldExplanations::setCalculation(std::shared_ptr<const Calculation> calculation)
+void FieldExplanations::setCalculation(std::shared_ptr<const CalculatePresentation> calculation)
 {
     m_calculation = std::move(calculation);
     m_changedSince = {};
@@ -94,13 +94,16 @@ void FieldExplanations::inputChanged(InputName name)
 
 bool FieldExplanations::eventFilter(QObject *watched, QEvent *event)
 {
-    // The field shows its tooltip itself, once the texts are in place.
+    // The field shows its tooltip itself, once the texts are in place and
+    // wrapped to fit on the screen it is shown on.
     if (event->type() == QEvent::ToolTip) {
         if (!m_filled)
             fill();
         auto *field = static_cast<QLineEdit *>(watched);
         const int width = field->screen()->availableGeometry().width() - kTooltipMargin;
-        field->setToolTip(wrapped(m_written.value(field), QToolTip::font(), std::max(width, 100)));
+        const QString tip = wrapped(m_written.value(field), QToolTip::font(), std::max(width, 100));
+        if (tip != field->toolTip())
+            field->setToolTip(tip);
     }
     return QObject::eventFilter(watched, event);
 }
@@ -112,10 +115,10 @@ void FieldExplanations::accessibilityActiveChanged(bool active)
 }
 
 // An empty field is named only, until a Calculate reads it as 0.
-QString FieldExplanations::inputExplanation(InputName name)
+Working FieldExplanations::inputExplanation(InputName name)
 {
     if (m_calculation && !m_changedSince[name])
-        return explainInput(name, m_calculation->input(name));
+        return explainInput(name, m_calculation->calculation().input(name));
     std::optional<InputReading> &reading = m_changed[name];
     if (!reading)
         reading = readInput(m_fields.inputs[name]->text());
@@ -123,23 +126,25 @@ QString FieldExplanations::inputExplanation(InputName name)
                                                      : inputRole(name);
 }
 
-// One explanation, two renderings: the tooltip's symbols for the eye, the
-// words of the formulas for a screen reader's voice.
-void FieldExplanations::explain(QLineEdit *field, const QString &text)
+// One working, two renderings: the tooltip's symbols for the eye, the words
+// of the formulas for a screen reader's voice.
+void FieldExplanations::explain(QLineEdit *field, const Working &working)
 {
-    if (m_written.value(field) == text)
+    const QString written = writtenText(working);
+    if (m_written.value(field) == written)
         return; // unchanged: nothing to announce
-    m_written.insert(field, text);
-    field->setToolTip(text);
-    field->setAccessibleDescription(spokenMathematics(text));
+    m_written.insert(field, written);
+    field->setToolTip(written);
+    field->setAccessibleDescription(spokenText(working));
 }
 
 void FieldExplanations::fill()
 {
-    CalculationExplanation texts = explainCalculation(m_calculation.get());
+    CalculationExplanation workings =
+        m_calculation ? m_calculation->workings() : explainResults(nullptr);
     for (const InputName name : kEveryInput)
-        texts.inputs[name] = inputExplanation(name);
-    forEachField(
-        m_fields, texts, [this](QLineEdit *field, const QString &text) { explain(field, text); });
+        workings.inputs[name] = inputExplanation(name);
+    forEachField(m_fields, workings,
+        [this](QLineEdit *field, const Working &working) { explain(field, working); });
     m_filled = true;
 }

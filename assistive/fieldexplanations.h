@@ -1,6 +1,7 @@
 #pragma once
 
-#include "geometry/calculation.h"
+#include "explanations/working.h"
+#include "presentation/calculatepresentation.h"
 
 #include <QAccessible>
 #include <QHash>
@@ -21,7 +22,8 @@ struct ExplainedFields
 };
 
 // Gives every field a tooltip and an accessible description that explain it
-// (the description in words, as spokenMathematics reads the tooltip aloud):
+// (the tooltip's working written with its symbols, the description the same
+// working in words):
 // an input how its current text reads, a result its formula with the numbers
 // of the last Calculate, or nothing more after Clear. The texts are built only
 // when wanted: at the first tooltip asked for, or at once while assistive
@@ -35,8 +37,11 @@ public:
     ~FieldExplanations() override;
 
     // The last Calculate; nothing at start and after Clear.
-    void setCalculation(std::shared_ptr<const Calculation> calculation);
-    const std::shared_ptr<const Calculation> &calculation() const { return m_calculation; }
+    void setCalculation(std::shared_ptr<const CalculatePresentation> calculation);
+    const std::shared_ptr<const CalculatePresentation> &calculation() const
+    {
+        return m_calculation;
+    }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -44,13 +49,13 @@ protected:
 private:
     void accessibilityActiveChanged(bool active) override;
     void inputChanged(InputName name);
-    QString inputExplanation(InputName name);
-    void explain(QLineEdit *field, const QString &text);
+    Working inputExplanation(InputName name);
+    void explain(QLineEdit *field, const Working &working);
     void fill();
 
     ExplainedFields m_fields;
     QHash<const QLineEdit *, QString> m_written; // each field's explanation as the tooltip shows it
-    std::shared_ptr<const Calculation> m_calculation;
+    std::shared_ptr<const CalculatePresentation> m_calculation;
     // The text of an input that changed since the last Calculate, as read
     // when its explanation was wanted; the others are as Calculate read them.
     PerInput<std::optional<InputReading>> m_changed;

@@ -62,6 +62,31 @@ QColor DrawingCanvas::foregroundColor() const
     return kForeground;
 }
 
+void DrawingCanvas::setConstruction(const Construction &construction)
+{
+    if (construction.background() == Construction::Background::Blank)
+        BlankReset();
+    else
+        ClearDrawings();
+    for (const ConstructionItem &item : construction.items()) {
+        SetPenWidth(item.penWidth());
+        SetDashStyle(item.dotted() ? kDotted : kSolid);
+        switch (item.kind) {
+        case ConstructionItem::Kind::Segment:
+        case ConstructionItem::Kind::Extension:
+            DrawSegment(item.x1, item.y1, item.x2, item.y2);
+            break;
+        case ConstructionItem::Kind::Ring:
+            DrawRing(item.x1, item.y1, item.radius);
+            break;
+        case ConstructionItem::Kind::Point:
+        case ConstructionItem::Kind::Dot:
+            DrawPoint(item.x1, item.y1);
+            break;
+        }
+    }
+}
+
 void DrawingCanvas::setPersistentDrawing(bool on)
 {
     m_persistent = on;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "presentation/construction.h"
+
 #include <QFrame>
 #include <QImage>
 
@@ -28,6 +30,9 @@ public:
     bool hasBackgroundPicture() const { return !m_picture.isNull(); }
     QColor backgroundColor() const;
     QColor foregroundColor() const;
+
+    // Shows the construction: its background and every shape.
+    void setConstruction(const Construction &construction);
 
     // With persistent drawing off, drawings last only until the next repaint.
     void setPersistentDrawing(bool on);

@@ -9,10 +9,16 @@
 // markup is shown as rich text.
 CalculationExplanation explainCalculation(const Calculation *calculation)
 {
-    CalculationExplanation out;
+    CalculationExplanation out = explainResults(calculation);
     for (const InputName name : kEveryInput)
         out.inputs[name] =
             calculation ? explainInput(name, calculation->input(name)) : inputRole(name);
+    return out;
+}
+
+CalculationExplanation explainResults(const Calculation *calculation)
+{
+    CalculationExplanation out;
     for (int line = 0; line < kLineCount; ++line)
         out.results.lines[line] =
             calculation ? explainLine(*calculation, line) : lineFormulas(line);

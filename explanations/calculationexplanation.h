@@ -1,8 +1,7 @@
 #pragma once
 
+#include "explanations/working.h"
 #include "geometry/calculation.h"
-
-#include <QString>
 
 #include <array>
 
@@ -14,12 +13,14 @@
 // default QLocale like the fields.
 struct CalculationExplanation
 {
-    PerInput<QString> inputs;
-    PerResult<QString> results;
-    std::array<QString, 2> crossing; // by CrossingCoordinate
+    PerInput<Working> inputs;
+    PerResult<Working> results;
+    std::array<Working, 2> crossing; // by CrossingCoordinate
 
-    const QString &of(CrossingCoordinate which) const { return crossing[int(which)]; }
+    const Working &of(CrossingCoordinate which) const { return crossing[int(which)]; }
 };
 
 // CALCULATION null: nothing calculated.
 CalculationExplanation explainCalculation(const Calculation *calculation);
+// The same without the inputs, for a view that explains them as they are now.
+CalculationExplanation explainResults(const Calculation *calculation);

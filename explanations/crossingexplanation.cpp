@@ -7,83 +7,108 @@
 
 namespace {
 
-const QString kXtFormula = QStringLiteral("Xt = (−C1·B2 + C2·B1) / (A1·B2 − A2·B1)");
-const QString kYtFormula = QStringLiteral("Yt = (−A1·C2 + A2·C1) / (A1·B2 − A2·B1)");
+using namespace working;
+using Operator = WorkingPart::Operator;
+using Relation = WorkingPart::Relation;
 
-// "= 2" or, where the exact value would be a wall of digits, "≈ 2".
-QString equalsValue(const ExactNumber &value)
+WorkingPart indexed(const char *letter, int line)
 {
-    const ShownNumber shown = shownNumber(value);
-    return (shown.approximate ? QStringLiteral("≈ ") : QStringLiteral("= ")) + shown.text;
+    return name(QString::fromLatin1(letter), QString::number(line));
+}
+
+Working crossingFormula(CrossingCoordinate which)
+{
+    const bool isX = which == CrossingCoordinate::X;
+    const WorkingPart times = op(Operator::Times);
+    // Xt: −C1·B2 + C2·B1; Yt: −A1·C2 + A2·C1.
+    const char *first = isX ? "C" : "A";
+    const char *second = isX ? "B" : "C";
+    return { name(isX ? QStringLiteral("X") : QStringLiteral("Y"), QStringLiteral("t")),
+        relation(Relation::Equals),
+        group({ op(Operator::Negate), indexed(first, 1), times, indexed(second, 2),
+            op(Operator::Plus), indexed(first, 2), times, indexed(second, 1) }),
+        op(Operator::Divide),
+        group({ indexed("A", 1), times, indexed("B", 2), op(Operator::Minus), indexed("A", 2),
+            times, indexed("B", 1) }) };
 }
 
 // How the lines lie, in the task text's words: crossing when k1 ≠ k2, one
 // line when k1 = k2 and b1 = b2, parallel when k1 = k2 but b1 ≠ b2; vertical
 // lines, which have no k, by their equations x = …
-QString positionLine(const ExactCalculation &exact)
+Working positionLine(const ExactCalculation &exact)
 {
     const ExactLineCalculation &first = exact.lines[0], &second = exact.lines[1];
     const bool firstSloped = first.k.has_value(), secondSloped = second.k.has_value();
-    QString why;
+    const WorkingPart k1 = indexed("k", 1), k2 = indexed("k", 2);
+    const WorkingPart b1 = indexed("b", 1), b2 = indexed("b", 2);
+    const WorkingPart x = name(QStringLiteral("x"));
+    const WorkingPart equals = relation(Relation::Equals);
+    const WorkingPart notEquals = relation(Relation::NotEquals);
+    Working why;
     switch (exact.position) {
     case RelativePosition::NoLine:
     case RelativePosition::BeyondRange:
-        return QString();
+        return {};
     case RelativePosition::Crossing:
         if (firstSloped && secondSloped)
-            why = QStringLiteral("k1 %1 ≠ k2 %2: пресичат се")
-                      .arg(equalsValue(*first.k), equalsValue(*second.k));
+            why = Working { k1 } + equalsValue(*first.k) + Working { notEquals, k2 }
+                + equalsValue(*second.k)
+                + Working { clause(u':'), words(QStringLiteral("пресичат се")) };
         else
-            why = QStringLiteral("права %1 е вертикална, права %2 не е: пресичат се")
-                      .arg(firstSloped ? 2 : 1)
-                      .arg(firstSloped ? 1 : 2);
+            why = { words(QStringLiteral("права %1 е вертикална").arg(firstSloped ? 2 : 1)),
+                clause(u','), words(QStringLiteral("права %1 не е").arg(firstSloped ? 1 : 2)),
+                clause(u':'), words(QStringLiteral("пресичат се")) };
         break;
     case RelativePosition::Parallel:
         if (firstSloped)
-            why = QStringLiteral("k1 = k2 %1, но b1 %2 ≠ b2 %3: успоредни")
-                      .arg(equalsValue(*first.k), equalsValue(*first.b), equalsValue(*second.b));
+            why = Working { k1, equals, k2 } + equalsValue(*first.k)
+                + Working { clause(u','), words(QStringLiteral("но")), b1 } + equalsValue(*first.b)
+                + Working { notEquals, b2 } + equalsValue(*second.b)
+                + Working { clause(u':'), words(QStringLiteral("успоредни")) };
         else
-            why = QStringLiteral("и двете прави са вертикални, x %1 и x %2: успоредни")
-                      .arg(equalsValue(*first.verticalX), equalsValue(*second.verticalX));
+            why = Working { words(QStringLiteral("и двете прави са вертикални")), clause(u','), x }
+                + equalsValue(*first.verticalX) + Working { words(QStringLiteral("и")), x }
+                + equalsValue(*second.verticalX)
+                + Working { clause(u':'), words(QStringLiteral("успоредни")) };
         break;
     case RelativePosition::Coinciding:
         if (firstSloped)
-            why = QStringLiteral("k1 = k2 %1 и b1 = b2 %2: съвпадат")
-                      .arg(equalsValue(*first.k), equalsValue(*first.b));
+            why = Working { k1, equals, k2 } + equalsValue(*first.k)
+                + Working { words(QStringLiteral("и")), b1, equals, b2 } + equalsValue(*first.b)
+                + Working { clause(u':'), words(QStringLiteral("съвпадат")) };
         else
-            why = QStringLiteral("и двете прави са x %1: съвпадат")
-                      .arg(equalsValue(*first.verticalX));
+            why = Working { words(QStringLiteral("и двете прави са")), x }
+                + equalsValue(*first.verticalX)
+                + Working { clause(u':'), words(QStringLiteral("съвпадат")) };
         break;
     }
-    return QStringLiteral("Взаимно положение: ") + why + u'\n';
+    return Working { words(QStringLiteral("Взаимно положение")), clause(u':') } + why
+        + Working { lineEnd() };
 }
 
 // Why lines that do not cross in one point have no point to show.
-QString noCrossingReason(const Calculation &calculation)
+Working noCrossingReason(const Calculation &calculation)
 {
     const bool noFirst = calculation.line(0).hasEqualPoints();
     const bool noSecond = calculation.line(1).hasEqualPoints();
+    Working reason;
     if (noFirst && noSecond)
-        return QStringLiteral("Двете точки на права 1 съвпадат, също и на права 2: не определят "
-                              "прави, няма пресечна точка")
-            + kFieldStaysEmpty;
-    if (noFirst || noSecond)
-        return QStringLiteral("Двете точки на права %1 съвпадат и не определят права: няма "
-                              "пресечна точка")
-                   .arg(noFirst ? 1 : 2)
-            + kFieldStaysEmpty;
-    switch (calculation.position()) {
-    case RelativePosition::BeyondRange:
-        return QStringLiteral("Резултатът е извън обхвата на числата") + kFieldStaysEmpty;
-    case RelativePosition::Coinciding:
-        return QStringLiteral("Знаменателят е 0, а A, B и C на двете прави са пропорционални: "
-                              "правите съвпадат и всяка тяхна точка е обща")
-            + kFieldStaysEmpty;
-    default:
-        return QStringLiteral("Знаменателят е 0, а правите са различни: те са успоредни и нямат "
-                              "обща точка")
-            + kFieldStaysEmpty;
-    }
+        reason = { words(QStringLiteral("Двете точки на права 1 съвпадат, също и на права 2")),
+            clause(u':'), words(QStringLiteral("не определят прави, няма пресечна точка")) };
+    else if (noFirst || noSecond)
+        reason = { words(QStringLiteral("Двете точки на права %1 съвпадат и не определят права")
+                             .arg(noFirst ? 1 : 2)),
+            clause(u':'), words(QStringLiteral("няма пресечна точка")) };
+    else if (calculation.position() == RelativePosition::BeyondRange)
+        reason = { words(QStringLiteral("Резултатът е извън обхвата на числата")) };
+    else if (calculation.position() == RelativePosition::Coinciding)
+        reason = { words(QStringLiteral("Знаменателят е 0, а A, B и C на двете прави са "
+                                        "пропорционални")),
+            clause(u':'), words(QStringLiteral("правите съвпадат и всяка тяхна точка е обща")) };
+    else
+        reason = { words(QStringLiteral("Знаменателят е 0, а правите са различни")), clause(u':'),
+            words(QStringLiteral("те са успоредни и нямат обща точка")) };
+    return reason + fieldStaysEmpty();
 }
 
 // The numbers of Cramer's rule, each a double beside its exact value.
@@ -126,16 +151,20 @@ CramerNumbers numbersOf(const Calculation &calculation)
 }
 
 // "A1·B2 − A2·B1 = 0·0 − (−24)·9 = 0 − (−216) = 216"
-QString denominatorLine(const CramerNumbers &n)
+Working denominatorLine(const CramerNumbers &n)
 {
-    return QStringLiteral("A1·B2 − A2·B1 = %1·%2 − %3·%4 = %5 − %6 = %7")
-        .arg(number(n.A[0]), operand(n.B[1]), operand(n.A[1]), operand(n.B[0]), number(n.a1b2),
-            operand(n.a2b1), number(n.d));
+    const WorkingPart equals = relation(Relation::Equals);
+    const WorkingPart minus = op(Operator::Minus);
+    const WorkingPart times = op(Operator::Times);
+    return { indexed("A", 1), times, indexed("B", 2), minus, indexed("A", 2), times,
+        indexed("B", 1), equals, number(n.A[0]), times, operand(n.B[1]), minus, operand(n.A[1]),
+        times, operand(n.B[0]), equals, number(n.a1b2), minus, operand(n.a2b1), equals,
+        number(n.d) };
 }
 
 // A coordinate of the crossing point, its formula worked; both fields stay
 // empty when either coordinate is beyond the range of numbers.
-QString coordinateLine(const CramerNumbers &n, CrossingCoordinate which)
+Working coordinateLine(const CramerNumbers &n, CrossingCoordinate which)
 {
     const bool isX = which == CrossingCoordinate::X;
     const FormulaNumber &value = n.crossing[int(which)];
@@ -143,42 +172,55 @@ QString coordinateLine(const CramerNumbers &n, CrossingCoordinate which)
     // Xt: −C1·B2 + C2·B1; Yt: −A1·C2 + A2·C1.
     const FormulaNumber *first = isX ? n.C : n.A;
     const FormulaNumber *second = isX ? n.B : n.C;
-    QString line = (isX ? kXtFormula : kYtFormula)
-        + QStringLiteral(" = (−%1·%2 + %3·%4) / %5 = (%6 + %7) / %5")
-              .arg(operand(first[0]), operand(second[1]), operand(first[1]), operand(second[0]),
-                  operand(n.d), number(isX ? n.xFirst : n.yFirst),
-                  operand(isX ? n.xSecond : n.ySecond))
+    const WorkingPart equals = relation(Relation::Equals);
+    const WorkingPart plus = op(Operator::Plus);
+    const WorkingPart times = op(Operator::Times);
+    const WorkingPart divide = op(Operator::Divide);
+    Working line = crossingFormula(which)
+        + Working { equals,
+              group({ op(Operator::Negate), operand(first[0]), times, operand(second[1]), plus,
+                  operand(first[1]), times, operand(second[0]) }),
+              divide, operand(n.d), equals,
+              group({ number(isX ? n.xFirst : n.yFirst), plus,
+                  operand(isX ? n.xSecond : n.ySecond) }),
+              divide, operand(n.d) }
         + outcome(value.value, value.exact);
     if (std::isfinite(value.value) && !std::isfinite(other.value))
-        line += QStringLiteral(", но %1 е извън обхвата на числата").arg(isX ? u"Yt" : u"Xt")
-            + kFieldStaysEmpty;
+        line += Working { clause(u','), words(QStringLiteral("но")),
+            name(isX ? QStringLiteral("Y") : QStringLiteral("X"), QStringLiteral("t")),
+            words(QStringLiteral("е извън обхвата на числата")) }
+            + fieldStaysEmpty();
     return line;
 }
 
 } // namespace
 
-std::array<QString, 2> crossingFormulas()
+std::array<Working, 2> crossingFormulas()
 {
-    return { kXtFormula, kYtFormula };
+    return { crossingFormula(CrossingCoordinate::X), crossingFormula(CrossingCoordinate::Y) };
 }
 
-std::array<QString, 2> explainCrossing(const Calculation &calculation)
+std::array<Working, 2> explainCrossing(const Calculation &calculation)
 {
     const CramerNumbers numbers = numbersOf(calculation);
     const ExactCalculation *exact = calculation.exact();
-    const QString denominator =
-        (exact ? positionLine(*exact) : QString()) + denominatorLine(numbers) + u'\n';
+    const Working denominator = (exact ? positionLine(*exact) : Working())
+        + denominatorLine(numbers) + Working { lineEnd() };
     if (calculation.position() != RelativePosition::Crossing) {
-        const QString reason = u'\n' + noCrossingReason(calculation);
-        return { denominator + kXtFormula + reason, denominator + kYtFormula + reason };
+        const Working reason = Working { lineEnd() } + noCrossingReason(calculation);
+        return { denominator + crossingFormula(CrossingCoordinate::X) + reason,
+            denominator + crossingFormula(CrossingCoordinate::Y) + reason };
     }
     return { denominator + coordinateLine(numbers, CrossingCoordinate::X),
         denominator + coordinateLine(numbers, CrossingCoordinate::Y) };
 }
 
-QString whyNoPoint(const Calculation &calculation)
+Working whyNoPoint(const std::array<Working, 2> &crossing)
 {
-    if (calculation.position() != RelativePosition::Crossing)
-        return noCrossingReason(calculation);
-    return coordinateLine(numbersOf(calculation), CrossingCoordinate::X);
+    // The last line of Xt's working.
+    const Working &x = crossing[int(CrossingCoordinate::X)];
+    qsizetype start = x.size();
+    while (start > 0 && x[start - 1].kind != WorkingPart::Kind::LineEnd)
+        --start;
+    return x.sliced(start);
 }

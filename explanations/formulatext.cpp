@@ -1,32 +1,48 @@
 #include "explanations/formulatext.h"
 
 #include "explanations/numbertext.h"
-#include "geometry/numberformat.h"
 
 #include <cmath>
 
-QString number(const FormulaNumber &value)
+using namespace working;
+using Relation = WorkingPart::Relation;
+
+WorkingPart number(const FormulaNumber &value)
 {
-    const ShownNumber shown = shownNumber(value.value, value.exact);
-    return shown.approximate ? QStringLiteral("≈") + shown.text : shown.text;
+    return working::number(shownNumber(value.value, value.exact));
 }
 
-QString operand(const FormulaNumber &value)
+WorkingPart operand(const FormulaNumber &value)
 {
-    const QString text = number(value);
+    const WorkingNumber shown = shownNumber(value.value, value.exact);
     const bool negative = value.exact ? *value.exact < 0 : value.value < 0;
-    return negative || text.contains(u'/') ? QStringLiteral("(%1)").arg(text) : text;
+    const bool fraction = shown.form == WorkingNumber::Form::Fraction && shown.denominator != 1;
+    return negative || fraction ? group({ working::number(shown) }) : working::number(shown);
 }
 
-QString outcome(double shown, const ExactNumber *exact)
+Working outcome(double shown, const ExactNumber *exact)
 {
     if (!std::isfinite(shown))
-        return QStringLiteral(" = %1: резултатът е извън обхвата на числата")
-                   .arg(computedNumber(shown))
-            + kFieldStaysEmpty;
-    const QString field = withMinusSign(FormatResult(shown));
+        return Working { relation(Relation::Equals), working::number(shortest(shown)), clause(u':'),
+            words(QStringLiteral("резултатът е извън обхвата на числата")) }
+        + fieldStaysEmpty();
     if (exact && boost::multiprecision::denominator(*exact) != 1)
-        if (const auto fraction = fractionText(*exact))
-            return QStringLiteral(" = %1 ≈ %2").arg(*fraction, field);
-    return QStringLiteral(" = ") + field;
+        if (const auto fraction = fractionNumber(*exact))
+            return { relation(Relation::Equals), working::number(*fraction),
+                relation(Relation::Approximately), working::number(result(shown)) };
+    return { relation(Relation::Equals), working::number(result(shown)) };
+}
+
+Working equalsValue(const ExactNumber &value)
+{
+    WorkingNumber shown = shownNumber(value);
+    const bool approximate = shown.approximate;
+    shown.approximate = false;
+    return { relation(approximate ? Relation::Approximately : Relation::Equals),
+        working::number(shown) };
+}
+
+Working fieldStaysEmpty()
+{
+    return { clause(u';'), words(QStringLiteral("полето остава празно")) };
 }

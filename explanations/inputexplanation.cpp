@@ -1,61 +1,63 @@
 #include "explanations/inputexplanation.h"
 
-#include "explanations/numbertext.h"
-
 namespace {
 
 // A quoted field text longer than this is cut short: a field takes 32767
 // characters, a tooltip should not.
 constexpr qsizetype kQuotedLength = 24;
 
-const char16_t *const kInputRoles[kLineInputCount] = {
-    u"x на първата точка на права %1",
-    u"y на първата точка на права %1",
-    u"x на втората точка на права %1",
-    u"y на втората точка на права %1",
-};
+using namespace working;
 
 // Where the leading-number rule may surprise, a word on why it read what it did.
-QString readingHint(ReadingNote note)
+Working readingHint(ReadingNote note)
 {
     switch (note) {
     case ReadingNote::BeyondRange:
-        return QStringLiteral(" (извън обхвата на числата)");
+        return { aside({ words(QStringLiteral("извън обхвата на числата")) }) };
     case ReadingNote::Hexadecimal:
-        return QStringLiteral(" (&H въвежда шестнадесетично цяло число)");
+        return { aside({ words(QStringLiteral("&H въвежда шестнадесетично цяло число")) }) };
     case ReadingNote::Octal:
-        return QStringLiteral(" (&O въвежда осмично цяло число)");
+        return { aside({ words(QStringLiteral("&O въвежда осмично цяло число")) }) };
     case ReadingNote::NoNumber:
-        return QStringLiteral(" (текстът не започва с число)");
+        return { aside({ words(QStringLiteral("текстът не започва с число")) }) };
     case ReadingNote::LeadingPart:
-        return QStringLiteral(" (чете се само началното число; десетичният знак е точка)");
+        return { aside({ words(QStringLiteral("чете се само началното число")), clause(u';'),
+            words(QStringLiteral("десетичният знак е точка")) }) };
     case ReadingNote::Empty:
     case ReadingNote::WholeText:
         break;
     }
-    return QString();
+    return {};
 }
 
 } // namespace
 
-QString inputRole(InputName name)
+Working inputRole(InputName name)
 {
-    return QString::fromUtf16(kInputRoles[int(name.input)]).arg(name.line + 1);
+    const bool isX = name.input == LineInput::X1 || name.input == LineInput::X2;
+    const bool first = name.input == LineInput::X1 || name.input == LineInput::Y1;
+    return { working::name(isX ? QStringLiteral("x") : QStringLiteral("y")),
+        words(QStringLiteral("на %1 точка на права %2")
+                  .arg(first ? u"първата" : u"втората")
+                  .arg(name.line + 1)) };
 }
 
 // The field's own text comes only on the second line: a tooltip whose first
 // line looks like markup is shown as rich text.
-QString explainInput(InputName name, const InputReading &reading)
+Working explainInput(InputName name, const InputReading &reading)
 {
     if (reading.text.isEmpty())
-        return inputRole(name) + QStringLiteral("\nПразното поле е прочетено като 0");
+        return inputRole(name)
+            + Working { lineEnd(), words(QStringLiteral("Празното поле е прочетено като")),
+                  number(shortest(0.0)) };
     QString quoted = reading.text;
     if (quoted.size() > kQuotedLength) {
         const qsizetype cut =
             quoted[kQuotedLength - 1].isHighSurrogate() ? kQuotedLength - 1 : kQuotedLength;
         quoted = quoted.first(cut) + QStringLiteral("…");
     }
-    return inputRole(name) + u'\n'
-        + QStringLiteral("„%1“ е прочетено като %2").arg(quoted, computedNumber(reading.number))
-        + readingHint(reading.note);
+    return inputRole(name)
+        + Working { lineEnd(), typed(quoted), words(QStringLiteral("е прочетено като")),
+              number(shortest(reading.number)) }
+    + readingHint(reading.note);
 }

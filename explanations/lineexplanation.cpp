@@ -3,57 +3,81 @@
 #include "explanations/equationtext.h"
 #include "explanations/formulatext.h"
 #include "explanations/numbertext.h"
-#include "geometry/numberformat.h"
 
 namespace {
+
+using namespace working;
+using Operator = WorkingPart::Operator;
+using Relation = WorkingPart::Relation;
 
 // The line's equations, as the first lines of its A, B, C and k explanations;
 // nothing where an input is beyond the double range or a number would be a
 // wall of digits.
 struct LineForms
 {
-    QString general; // "Права 1: −2x + y − 1 = 0"
-    QString slope; // "y = 2x + 1, b = 1" or "x = 5: няма ъглов коефициент"
+    Working general; // "Права 1: −2x + y − 1 = 0"
+    Working slope; // "y = 2x + 1, b = 1" or "x = 5: няма ъглов коефициент"
 };
 
-LineForms formsOf(const ExactLineCalculation *line, const QString &n)
+LineForms formsOf(const ExactLineCalculation *line, int index)
 {
     LineForms forms;
     if (!line)
         return forms;
+    const WorkingPart lineName = words(QStringLiteral("Права %1").arg(index + 1));
     const auto &terms = line->terms;
     if (terms.A == 0 && terms.B == 0) {
-        forms.general =
-            QStringLiteral("Права %1: двете точки съвпадат и не определят права\n").arg(n);
+        forms.general = { lineName, clause(u':'),
+            words(QStringLiteral("двете точки съвпадат и не определят права")), lineEnd() };
         return forms;
     }
-    if (const auto equation = generalEquationText(terms.A, terms.B, terms.C))
-        forms.general = QStringLiteral("Права %1: %2\n").arg(n, *equation);
+    if (const auto equation = generalEquation(terms.A, terms.B, terms.C))
+        forms.general = Working { lineName, clause(u':') } + *equation + Working { lineEnd() };
     if (line->verticalX) {
-        if (const auto x = exactText(*line->verticalX))
-            forms.slope = QStringLiteral("x = %1: няма ъглов коефициент\n").arg(*x);
+        if (const auto x = exactNumber(*line->verticalX))
+            forms.slope = { name(QStringLiteral("x")), relation(Relation::Equals), number(*x),
+                clause(u':'), words(QStringLiteral("няма ъглов коефициент")), lineEnd() };
         return forms;
     }
-    const auto equation = slopeInterceptText(*line->k, *line->b);
-    const auto intercept = exactText(*line->b);
+    const auto equation = slopeIntercept(*line->k, *line->b);
+    const auto intercept = exactNumber(*line->b);
     if (equation && intercept)
-        forms.slope = QStringLiteral("%1, b = %2\n").arg(*equation, *intercept);
+        forms.slope = *equation
+            + Working { clause(u','), name(QStringLiteral("b")), relation(Relation::Equals),
+                  number(*intercept), lineEnd() };
     return forms;
+}
+
+WorkingPart indexed(const char *letter, int line)
+{
+    return name(QString::fromLatin1(letter), QString::number(line + 1));
+}
+
+WorkingPart point(const char *letter, int which)
+{
+    return name(QString::fromLatin1(letter), QString::number(which));
 }
 
 } // namespace
 
-std::array<QString, kLineResultCount> lineFormulas(int line)
+std::array<Working, kLineResultCount> lineFormulas(int line)
 {
-    const QString n = QString::number(line + 1);
-    return { QStringLiteral("A%1 = y1 − y2").arg(n), QStringLiteral("B%1 = x2 − x1").arg(n),
-        QStringLiteral("C%1 = x1·y2 − x2·y1").arg(n),
-        QStringLiteral("k%1 = (y2 − y1) / (x2 − x1)").arg(n) };
+    const WorkingPart equals = relation(Relation::Equals);
+    const WorkingPart minus = op(Operator::Minus);
+    const WorkingPart times = op(Operator::Times);
+    return {
+        Working { indexed("A", line), equals, point("y", 1), minus, point("y", 2) },
+        Working { indexed("B", line), equals, point("x", 2), minus, point("x", 1) },
+        Working { indexed("C", line), equals, point("x", 1), times, point("y", 2), minus,
+            point("x", 2), times, point("y", 1) },
+        Working { indexed("k", line), equals, group({ point("y", 2), minus, point("y", 1) }),
+            op(Operator::Divide), group({ point("x", 2), minus, point("x", 1) }) },
+    };
 }
 
-std::array<QString, kLineResultCount> explainLine(const Calculation &calculation, int index)
+std::array<Working, kLineResultCount> explainLine(const Calculation &calculation, int index)
 {
-    std::array<QString, kLineResultCount> out = lineFormulas(index);
+    std::array<Working, kLineResultCount> out = lineFormulas(index);
     const LineCalculation &line = calculation.line(index);
     const ExactCalculation *exact = calculation.exact();
     const ExactLineCalculation *exactLine = exact ? &exact->lines[index] : nullptr;
@@ -71,45 +95,50 @@ std::array<QString, kLineResultCount> explainLine(const Calculation &calculation
     using Exact = LineTerms<ExactNumber>;
     const FormulaNumber A = term(t.A, &Exact::A), B = term(t.B, &Exact::B),
                         C = term(t.C, &Exact::C);
-    const LineForms forms = formsOf(exactLine, QString::number(index + 1));
+    const LineForms forms = formsOf(exactLine, index);
+    const WorkingPart equals = relation(Relation::Equals);
+    const WorkingPart minus = op(Operator::Minus);
+    const WorkingPart times = op(Operator::Times);
 
-    QString &textA = out[int(LineResult::A)];
-    QString &textB = out[int(LineResult::B)];
-    QString &textC = out[int(LineResult::C)];
-    QString &textK = out[int(LineResult::K)];
-    textA = forms.general + textA + QStringLiteral(" = %1 − %2").arg(number(y1), operand(y2))
+    Working &workingA = out[int(LineResult::A)];
+    Working &workingB = out[int(LineResult::B)];
+    Working &workingC = out[int(LineResult::C)];
+    Working &workingK = out[int(LineResult::K)];
+    workingA = forms.general + workingA + Working { equals, number(y1), minus, operand(y2) }
         + outcome(t.A, A.exact);
-    textB = forms.general + textB + QStringLiteral(" = %1 − %2").arg(number(x2), operand(x1))
+    workingB = forms.general + workingB + Working { equals, number(x2), minus, operand(x1) }
         + outcome(t.B, B.exact);
-    textC = forms.general + textC
-        + QStringLiteral(" = %1·%2 − %3·%4 = %5 − %6")
-              .arg(number(x1), operand(y2), operand(x2), operand(y1),
-                  number(term(t.x1y2, &Exact::x1y2)), operand(term(t.x2y1, &Exact::x2y1)))
+    workingC = forms.general + workingC
+        + Working { equals, number(x1), times, operand(y2), minus, operand(x2), times, operand(y1),
+              equals, number(term(t.x1y2, &Exact::x1y2)), minus,
+              operand(term(t.x2y1, &Exact::x2y1)) }
         + outcome(t.C, C.exact);
-    const QString slope = withMinusSign(FormatResult(line.k));
+    const WorkingPart slope = working::number(result(line.k));
     if (t.B != 0.0) {
         const FormulaNumber rise = term(t.rise, &Exact::rise);
         const ExactNumber *k = exactLine && exactLine->k ? &*exactLine->k : nullptr;
         // "−11 / 3" and its fraction "−11/3" say the same: the fraction alone.
-        QString quotient = QStringLiteral(" = %1 / %2").arg(number(rise), operand(B));
-        const auto fraction = k ? fractionText(*k) : std::nullopt;
-        QString compact = quotient;
+        Working quotient { equals, number(rise), op(Operator::Divide), operand(B) };
+        const auto fraction = k ? fractionNumber(*k) : std::nullopt;
+        QString compact = writtenText(quotient);
         compact.remove(u' ').remove(u'(').remove(u')');
-        if (fraction && compact == u'=' + *fraction)
+        if (fraction && compact == u'=' + writtenText({ working::number(*fraction) }))
             quotient.clear();
-        textK = forms.slope + textK
-            + QStringLiteral(" = (%1 − %2) / (%3 − %4)")
-                  .arg(number(y2), operand(y1), number(x2), operand(x1))
+        workingK = forms.slope + workingK
+            + Working { equals, group({ number(y2), minus, operand(y1) }), op(Operator::Divide),
+                  group({ number(x2), minus, operand(x1) }) }
             + quotient + outcome(line.k, k);
     } else if (t.A == 0.0) {
-        textK += QStringLiteral("\nx1 = x2 = %1 и y1 = y2 = %2: двете точки съвпадат и не "
-                                "определят права; показва се %3")
-                     .arg(number(x1), number(y1), slope);
+        workingK += Working { lineEnd(), point("x", 1), equals, point("x", 2), equals, number(x1),
+            words(QStringLiteral("и")), point("y", 1), equals, point("y", 2), equals, number(y1),
+            clause(u':'), words(QStringLiteral("двете точки съвпадат и не определят права")),
+            clause(u';'), words(QStringLiteral("показва се")), slope };
     } else {
-        textK = forms.slope + textK
-            + QStringLiteral(
-                "\nx1 = x2 = %1: правата е вертикална, няма ъглов коефициент; показва се %2")
-                  .arg(number(x1), slope);
+        workingK = forms.slope + workingK
+            + Working { lineEnd(), point("x", 1), equals, point("x", 2), equals, number(x1),
+                  clause(u':'),
+                  words(QStringLiteral("правата е вертикална, няма ъглов коефициент")),
+                  clause(u';'), words(QStringLiteral("показва се")), slope };
     }
     return out;
 }

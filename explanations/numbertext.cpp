@@ -10,12 +10,6 @@ using boost::multiprecision::cpp_int;
 
 constexpr int kDecimalDigits = 15;
 
-// A part of a fraction, known to be below 2^40.
-QString digitsOf(const cpp_int &value)
-{
-    return QString::number(value.convert_to<unsigned long long>());
-}
-
 // The exponent of 10 that makes a terminating fraction whole, or -1 when the
 // denominator has a prime factor other than 2 and 5.
 int decimalPlaces(cpp_int denominator)
@@ -70,7 +64,7 @@ QString computedNumber(double value)
     return withMinusSign(numberText(value));
 }
 
-std::optional<QString> fractionText(const ExactNumber &value)
+std::optional<WorkingNumber> fractionNumber(const ExactNumber &value)
 {
     const cpp_int numerator = abs(boost::multiprecision::numerator(value));
     const cpp_int denominator = boost::multiprecision::denominator(value);
@@ -78,31 +72,38 @@ std::optional<QString> fractionText(const ExactNumber &value)
     // digits out first would be the slow part.
     if ((numerator != 0 && msb(numerator) >= 40) || msb(denominator) >= 40)
         return std::nullopt;
-    const QString top = digitsOf(numerator);
-    const QString bottom = digitsOf(denominator);
-    if (top.size() > kFractionDigits || bottom.size() > kFractionDigits)
+    const auto top = numerator.convert_to<qint64>();
+    const auto bottom = denominator.convert_to<qint64>();
+    if (QString::number(top).size() > kFractionDigits
+        || QString::number(bottom).size() > kFractionDigits)
         return std::nullopt;
-    const QString sign = value < 0 ? QStringLiteral("−") : QString();
-    return denominator == 1 ? sign + top : sign + top + u'/' + bottom;
+    WorkingNumber fraction;
+    fraction.form = WorkingNumber::Form::Fraction;
+    fraction.value = toDouble(value);
+    fraction.numerator = value < 0 ? -top : top;
+    fraction.denominator = bottom;
+    return fraction;
 }
 
-std::optional<QString> exactText(const ExactNumber &value)
+std::optional<WorkingNumber> exactNumber(const ExactNumber &value)
 {
     if (isShortDecimal(value))
-        return withMinusSign(numberText(toDouble(value)));
-    return fractionText(value);
+        return working::shortest(toDouble(value));
+    return fractionNumber(value);
 }
 
-ShownNumber shownNumber(double value, const ExactNumber *exact)
+WorkingNumber shownNumber(double value, const ExactNumber *exact)
 {
     if (!exact)
-        return { computedNumber(value) };
-    if (const auto text = exactText(*exact))
-        return { *text };
-    return { computedNumber(value), true }; // a wall of digits
+        return working::shortest(value);
+    if (const auto number = exactNumber(*exact))
+        return *number;
+    WorkingNumber approximate = working::shortest(value); // a wall of digits
+    approximate.approximate = true;
+    return approximate;
 }
 
-ShownNumber shownNumber(const ExactNumber &exact)
+WorkingNumber shownNumber(const ExactNumber &exact)
 {
     return shownNumber(toDouble(exact), &exact);
 }

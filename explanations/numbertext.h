@@ -1,5 +1,6 @@
 #pragma once
 
+#include "explanations/working.h"
 #include "geometry/exactnumber.h"
 
 #include <QString>
@@ -19,21 +20,16 @@ QString computedNumber(double value);
 // Numerator and denominator longer than this are left unwritten.
 inline constexpr int kFractionDigits = 12;
 
-// The reduced fraction, sign in front ("−11/3"), or a whole number ("2");
-// nothing when numerator or denominator has more than kFractionDigits digits.
-std::optional<QString> fractionText(const ExactNumber &value);
+// The reduced fraction ("−11/3"), or a whole number ("2"); nothing when
+// numerator or denominator has more than kFractionDigits digits.
+std::optional<WorkingNumber> fractionNumber(const ExactNumber &value);
 
 // The value as a student writes it: a decimal of at most 15 significant
 // digits ("0.03", "1,080"), else the fraction; nothing when neither is short.
-std::optional<QString> exactText(const ExactNumber &value);
+std::optional<WorkingNumber> exactNumber(const ExactNumber &value);
 
 // A number of the calculation: its exact value as a student writes it where
 // there is one and it is short, else the double the program computed with,
 // which is then only approximately the number.
-struct ShownNumber
-{
-    QString text;
-    bool approximate = false;
-};
-ShownNumber shownNumber(double value, const ExactNumber *exact);
-ShownNumber shownNumber(const ExactNumber &exact);
+WorkingNumber shownNumber(double value, const ExactNumber *exact);
+WorkingNumber shownNumber(const ExactNumber &exact);

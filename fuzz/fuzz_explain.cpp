@@ -4,6 +4,7 @@
 // field stays empty. What the window shows for the same texts is
 // fuzz_calculate's part.
 #include "explanations/calculationexplanation.h"
+#include "explanations/working.h"
 #include "geometry/calculation.h"
 #include "geometry/numberformat.h"
 
@@ -15,8 +16,9 @@
 
 namespace {
 
-void check(const char *what, const QString &explained, const QString &shown)
+void check(const char *what, const Working &working, const QString &shown)
 {
+    const QString explained = writtenText(working);
     if (shown.isEmpty() ? explained.endsWith(QStringLiteral("полето остава празно"))
                         : explained.endsWith(QString(shown).replace(u'-', u'\u2212')))
         return;

@@ -1,7 +1,8 @@
 #include "solution/solutiondocument.h"
 
-#include "explanations/calculationexplanation.h"
-#include "geometry/calculation.h"
+#include "explanations/inputexplanation.h"
+#include "presentation/calculatepresentation.h"
+#include "presentation/narration.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,15 +12,6 @@ namespace {
 
 using namespace working;
 using Kind = ConstructionItem::Kind;
-
-// The explanations' texts as workings of words, a statement to a line.
-Working workingOf(const QString &text)
-{
-    Working out;
-    for (const QString &line : text.split(u'\n', Qt::SkipEmptyParts))
-        out << words(line) << lineEnd();
-    return out;
-}
 
 // A working cut at its line ends: one statement to a line.
 QList<Working> statementsOf(const Working &working)
@@ -125,34 +117,44 @@ bool insideArea(double x, double y)
     return x >= 0.0 && x <= SolutionFigure::kWidth && y >= 0.0 && y <= SolutionFigure::kHeight;
 }
 
-} // namespace
-
-QString figureDescription(const Calculation &calculation)
+// The four points as presses mark them.
+QList<ConstructionItem> givenPoints(const Calculation &calculation)
 {
-    if (calculation.point())
-        return QStringLiteral(
-            "Отсечката на права 1 от P1 до P2 и отсечката на права 2 от Q1 до Q2, "
-            "пунктирните им продължения от P1 и от Q1 до пресечната точка T и малка "
-            "окръжност около T.");
-    return QStringLiteral("Отсечката на права 1 от P1 до P2 и отсечката на права 2 от Q1 до Q2; "
-                          "правите нямат една пресечна точка.");
+    QList<ConstructionItem> points;
+    for (const PointSlot &slot : kCaptureOrder)
+        points.append({ .kind = Kind::Point,
+            .line = slot.line,
+            .point = slot.point,
+            .x1 = calculation.input(slot.x()).number,
+            .y1 = calculation.input(slot.y()).number });
+    return points;
 }
 
-SolutionFigure solutionFigure(const Calculation &calculation)
+} // namespace
+
+QString figureDescription(const CalculatePresentation &presentation)
+{
+    Working told;
+    for (const ConstructionItem &item :
+        givenPoints(presentation.calculation()) + presentation.shapes())
+        told += describeShape(item);
+    told += presentation.finding();
+    return spokenText(told);
+}
+
+SolutionFigure solutionFigure(const CalculatePresentation &presentation)
 {
     SolutionFigure figure;
     figure.title = QStringLiteral("Чертеж: двете прави и пресечната им точка");
-    figure.description = figureDescription(calculation);
-    for (const PointSlot &slot : kCaptureOrder) {
-        const double x = calculation.input(slot.x()).number;
-        const double y = calculation.input(slot.y()).number;
-        if (!insideArea(x, y))
+    figure.description = figureDescription(presentation);
+    for (const ConstructionItem &point : givenPoints(presentation.calculation())) {
+        if (!insideArea(point.x1, point.y1))
             continue;
-        figure.items.append(
-            { .kind = Kind::Point, .line = slot.line, .point = slot.point, .x1 = x, .y1 = y });
-        figure.labels.append({ kPointLetters[slot.line], QString::number(slot.point + 1), x, y });
+        figure.items.append(point);
+        figure.labels.append(
+            { kPointLetters[point.line], QString::number(point.point + 1), point.x1, point.y1 });
     }
-    for (const ConstructionItem &item : calculationShapes(calculation)) {
+    for (const ConstructionItem &item : presentation.shapes()) {
         if (item.kind == Kind::Ring) {
             if (insideArea(item.x1, item.y1)) {
                 figure.items.append(item);
@@ -165,12 +167,13 @@ SolutionFigure solutionFigure(const Calculation &calculation)
     return figure;
 }
 
-SolutionDocument solutionDocument(const Calculation &calculation)
+SolutionDocument solutionDocument(const CalculatePresentation &presentation)
 {
-    const CalculationExplanation explained = explainCalculation(&calculation);
+    const Calculation &calculation = presentation.calculation();
+    const CalculationExplanation &explained = presentation.workings();
     SolutionDocument document;
     document.title = QStringLiteral("Пресечна точка на две прави");
-    document.figure = solutionFigure(calculation);
+    document.figure = solutionFigure(presentation);
     QList<SolutionBlock> &blocks = document.blocks;
 
     blocks.append(heading(QStringLiteral("Дадени точки")));
@@ -188,7 +191,7 @@ SolutionDocument solutionDocument(const Calculation &calculation)
     QList<Working> readings;
     for (const InputName name : kEveryInput)
         if (calculation.input(name).note != ReadingNote::WholeText)
-            readings.append(workingOf(explained.inputs[name]));
+            readings.append(explainInput(name, calculation.input(name)));
     appendStatements(blocks, readings);
     SolutionBlock figure;
     figure.kind = SolutionBlock::Kind::Figure;
@@ -196,15 +199,13 @@ SolutionDocument solutionDocument(const Calculation &calculation)
 
     for (int line = 0; line < kLineCount; ++line) {
         blocks.append(heading(QStringLiteral("Права %1").arg(line + 1)));
-        QList<Working> results;
-        for (const QString &text : explained.results.lines[line])
-            results.append(workingOf(text));
-        appendStatements(blocks, results);
+        appendStatements(blocks,
+            QList<Working>(
+                explained.results.lines[line].begin(), explained.results.lines[line].end()));
     }
 
     blocks.append(heading(QStringLiteral("Взаимно положение и пресечна точка")));
-    appendStatements(
-        blocks, { workingOf(explained.crossing[0]), workingOf(explained.crossing[1]) });
+    appendStatements(blocks, { explained.crossing[0], explained.crossing[1] });
 
     blocks.append(heading(QStringLiteral("Отговор")));
     if (const auto point = calculation.point())

@@ -6,7 +6,7 @@
 #include <QList>
 #include <QString>
 
-class Calculation;
+class CalculatePresentation;
 
 // A label of the figure: a point's letter and index, at the point, in twips.
 struct FigureLabel
@@ -56,10 +56,11 @@ struct SolutionDocument
     SolutionFigure figure;
 };
 
-SolutionDocument solutionDocument(const Calculation &calculation);
+SolutionDocument solutionDocument(const CalculatePresentation &presentation);
 
 // The figure alone, as the document holds it.
-SolutionFigure solutionFigure(const Calculation &calculation);
+SolutionFigure solutionFigure(const CalculatePresentation &presentation);
 
-// The figure told in words, for its description.
-QString figureDescription(const Calculation &calculation);
+// The figure told in words as the canvas's narration tells each shape, for
+// the picture's description.
+QString figureDescription(const CalculatePresentation &presentation);

@@ -1,6 +1,6 @@
 #include "startup/exportcommand.h"
 
-#include "geometry/calculation.h"
+#include "presentation/calculatepresentation.h"
 #include "solution/solutiondocument.h"
 #include "solution/solutionexport.h"
 
@@ -75,8 +75,8 @@ std::optional<int> runExportCommand(int argc, char *argv[])
     PerInput<QString> texts;
     for (int i = 0; const InputName name : kEveryInput)
         texts[name] = words[i++];
-    const Calculation calculation(texts);
-    const QByteArray content = exportContent(*format, solutionDocument(calculation));
+    const CalculatePresentation presentation(std::make_shared<const Calculation>(texts));
+    const QByteArray content = exportContent(*format, solutionDocument(presentation));
     if (const auto error = writeWhole(fileName, content))
         return fail(1, QStringLiteral("cannot write '%1': %2").arg(fileName, *error));
     return 0;

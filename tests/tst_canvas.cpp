@@ -206,10 +206,10 @@ void TestCanvas::constructionDrawn()
     // The same construction in words, with the numbers the fields show.
     const QString told =
         QAccessible::queryAccessibleInterface(probe.canvas())->text(QAccessible::Description);
-    for (const char *part :
-        { "Точка 1 на права 1: X = 300, Y = 1500.", "Точка 2 на права 2: X = 2250, Y = 900.",
-            "Отсечка на права 1 от (300; 1,500) до (900; 1,500).",
-            "Правите се пресичат в точка X = 2,250.0000, Y = 1,500.0000" })
+    for (const char *part : { "Точка 1 на права 1, хикс е равно на 300, игрек е равно на 1500.",
+             "Точка 2 на права 2, хикс е равно на 2250, игрек е равно на 900.",
+             "Отсечка на права 1 от 300, 1500 до 900, 1500.",
+             "Правите се пресичат в точката, хикс е равно на 2250, игрек е равно на 1500," })
         QVERIFY2(told.contains(QString::fromUtf8(part)), qPrintable(told));
     QVERIFY2(!told.contains("празен"), qPrintable(told)); // what it shows now, not its history
     QCOMPARE(probe.canvas()->penWidth(), 1);

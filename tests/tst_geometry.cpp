@@ -1,5 +1,5 @@
 #include "explanations/calculationexplanation.h"
-#include "explanations/spokenmathematics.h"
+#include "explanations/working.h"
 #include "geometry/calculation.h"
 #include "geometry/numberformat.h"
 #include "geometry/numberreading.h"
@@ -284,10 +284,8 @@ void TestGeometry::intersection()
 
 namespace {
 
-QString explanationOf(const CalculationExplanation &explained, const QString &item)
+const Working &workingOf(const CalculationExplanation &explained, const QString &item)
 {
-    if (item.startsWith(u"spoken "))
-        return spokenMathematics(explanationOf(explained, item.sliced(7)));
     if (item == u"Xt" || item == u"Yt")
         return explained.of(item == u"Xt" ? CrossingCoordinate::X : CrossingCoordinate::Y);
     const int line = item.back().digitValue() - 1;
@@ -295,6 +293,13 @@ QString explanationOf(const CalculationExplanation &explained, const QString &it
         return explained.inputs[{
             line, LineInput(QStringList { "x1", "y1", "x2", "y2" }.indexOf(item.first(2))) }];
     return explained.results[{ line, LineResult(QStringLiteral("ABCk").indexOf(item.front())) }];
+}
+
+QString explanationOf(const CalculationExplanation &explained, const QString &item)
+{
+    if (item.startsWith(u"spoken "))
+        return spokenText(workingOf(explained, item.sliced(7)));
+    return writtenText(workingOf(explained, item));
 }
 
 } // namespace
@@ -417,26 +422,43 @@ void TestGeometry::explanations_data()
         << "en_US" << unreadable << "x2 of line 1" << L { "„&H1F“ е прочетено като 31 (&H" };
     QTest::newRow("unreadable: results use the numbers read")
         << "bg_BG" << unreadable << "A1" << L { "A1 = y1 − y2 = 1 − 10 = −9,0000" };
-    // What a screen reader says: the operators in words, the typed text as typed.
+    // What a screen reader says: names, operators and relations in words,
+    // numbers in digits with a decimal comma and no grouping, whole results
+    // without zeros, a sign before a negative operand that is never "минус
+    // минус", the typed text as typed, no punctuation a reader speaks.
     QTest::newRow("spoken: C1 product by product")
         << "en_US" << task << "spoken C1"
-        << L { "C1 е равно на x1 по y2 минус x2 по y1, равно на 1 по 15 минус 10 по 15, равно на "
-               "15 минус 150, равно на минус 135.0000" };
+        << L { "Це 1 е равно на хикс 1 по игрек 2 минус хикс 2 по игрек 1, равно на 1 по 15 минус "
+               "10 по 15, равно на 15 минус 150, равно на минус 135." };
+    QTest::newRow("spoken: negative operand, grouped and whole results")
+        << "en_US" << task << "spoken Xt"
+        << L { "А 1 по Бе 2 минус А 2 по Бе 1 е равно на 0 по 0 минус, в скоби, минус 24 по 9, "
+               "равно на 0 минус, в скоби, минус 216, равно на 216.",
+               "равно на 0 плюс 1080, делено на 216, равно на 5." };
+    QTest::newRow("spoken: no grouping, Bulgarian")
+        << "bg_BG" << twips << "spoken C2"
+        << L { "равно на 135000 минус 5670000, равно на минус 5535000." };
     QTest::newRow("spoken: division, fraction, Bulgarian")
         << "bg_BG" << fractions << "spoken k1"
-        << L { "y е равно на минус 11 върху 3 по x плюс 1, b е равно на 1\n",
-               "k1 е равно на y2 минус y1, делено на x2 минус x1, равно на минус 10 минус 1, "
-               "делено на 3 минус 0, равно на минус 11 върху 3, приблизително минус 3,6667" };
-    QTest::newRow("spoken: not equal")
+        << L { "игрек е равно на минус 11 върху 3 по хикс плюс 1, малко бе е равно на 1.",
+               "ка 1 е равно на игрек 2 минус игрек 1, делено на хикс 2 минус хикс 1, равно на "
+               "минус 10 минус 1, делено на 3 минус 0, равно на минус 11 върху 3, приблизително "
+               "минус 3,6667." };
+    QTest::newRow("spoken: not equal, letter names")
         << "en_US" << fractions << "spoken Xt"
-        << L { "k1 е равно на минус 11 върху 3, не е равно на k2, равно на минус 1: пресичат се",
-               "Xt е равно на минус C1 по B2 плюс C2 по B1, делено на A1 по B2 минус A2 по B1" };
+        << L { "Взаимно положение, ка 1 е равно на минус 11 върху 3, не е равно на ка 2, равно "
+               "на минус 1, пресичат се.",
+               "хикс те е равно на минус Це 1 по Бе 2 плюс Це 2 по Бе 1, делено на А 1 по Бе 2 "
+               "минус А 2 по Бе 1" };
     QTest::newRow("spoken: power of ten")
         << "en_US" << L { "0", "0", "1", "1", "0", "1e-300", "1", "1" } << "spoken Xt"
-        << L { "минус 1 по 10 на степен минус 300\n" };
+        << L { "равно на минус 1 по 10 на степен минус 300." };
+    QTest::newRow("spoken: large power of ten")
+        << "en_US" << L { "1e15", "0", "1", "1", "0", "0", "1", "0" } << "spoken x1 of line 1"
+        << L { "1e15 е прочетено като 1 по 10 на степен 15." };
     QTest::newRow("spoken: typed text as typed")
-        << "en_US" << L { "1/2−(3)", "0", "1", "1", "0", "0", "1", "0" } << "spoken x1 of line 1"
-        << L { "„1/2−(3)“ е прочетено като 1 (чете се само началното число" };
+        << "en_US" << L { "„1“+2/3", "0", "1", "1", "0", "0", "1", "0" } << "spoken x1 of line 1"
+        << L { "хикс на първата точка на права 1. „1“+2/3 е прочетено като 0, чете се само" };
     QTest::newRow("long text cut short")
         << "en_US" << L { QString(99, u'7'), "0", "1", "1", "0", "0", "1", "0" } << "x1 of line 1"
         << L { "„" + QString(24, u'7') + "…“" };

@@ -19,12 +19,12 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QStandardPaths>
-#include <QToolTip>
 
 namespace {
 
@@ -114,10 +114,25 @@ std::shared_ptr<const CalculatePresentation> SolutionCommands::calculation()
 void SolutionCommands::tell(const QString &message)
 {
     m_announcer->announce(message);
-    // Seen as well as heard: a note over the window's top, for a while.
-    if (m_window->isVisible())
-        QToolTip::showText(m_window->mapToGlobal(QPoint(m_window->width() / 3, 0)), message,
-            m_window, QRect(), kNoteTime);
+    if (!m_window->isVisible())
+        return;
+    // Seen as well as heard: a note over the window's top for a while, which
+    // the key that gave the command does not close, as it would a tooltip.
+    if (!m_note) {
+        m_note = new QLabel(m_window, Qt::ToolTip | Qt::FramelessWindowHint);
+        m_note->setForegroundRole(QPalette::ToolTipText);
+        m_note->setBackgroundRole(QPalette::ToolTipBase);
+        m_note->setAutoFillBackground(true);
+        m_note->setMargin(4);
+        m_note->setFrameStyle(QFrame::Box);
+        m_noteTimer.setSingleShot(true);
+        connect(&m_noteTimer, &QTimer::timeout, m_note, &QWidget::hide);
+    }
+    m_note->setText(message);
+    m_note->adjustSize();
+    m_note->move(m_window->mapToGlobal(QPoint((m_window->width() - m_note->width()) / 2, 4)));
+    m_note->show();
+    m_noteTimer.start(kNoteTime);
 }
 
 void SolutionCommands::copyFigure()
@@ -198,17 +213,20 @@ void SolutionCommands::printSolution()
     }
 }
 
-void SolutionCommands::showMenu(QMenu &menu, const QPoint &globalPosition)
+// The menu opens and the event loop goes on, as the browser needs; it is
+// deleted when it closes.
+void SolutionCommands::showMenu(QMenu *menu, const QPoint &globalPosition)
 {
+    menu->setAttribute(Qt::WA_DeleteOnClose);
     m_menuOpen = true;
-    menu.exec(globalPosition);
-    m_menuOpen = false;
+    connect(menu, &QMenu::aboutToHide, this, [this] { m_menuOpen = false; });
+    menu->popup(globalPosition);
 }
 
 void SolutionCommands::showCommandMenu(const QPoint &globalPosition)
 {
-    QMenu menu(m_window);
-    menu.addActions(m_commands);
+    auto *menu = new QMenu(m_window);
+    menu->addActions(m_commands);
     showMenu(menu, globalPosition);
 }
 
@@ -253,18 +271,18 @@ bool SolutionCommands::eventFilter(QObject *watched, QEvent *event)
         return true;
     }
     // A field's own menu, the commands below its standard entries.
-    std::unique_ptr<QMenu> menu;
+    QMenu *menu = nullptr;
     if (auto *field = qobject_cast<QLineEdit *>(watched))
-        menu.reset(field->createStandardContextMenu());
+        menu = field->createStandardContextMenu();
     else if (auto *text = qobject_cast<QPlainTextEdit *>(watched))
-        menu.reset(
-            text->createStandardContextMenu(text->viewport()->mapFromGlobal(request->globalPos())));
+        menu =
+            text->createStandardContextMenu(text->viewport()->mapFromGlobal(request->globalPos()));
     else if (auto *text = qobject_cast<QPlainTextEdit *>(watched->parent()))
-        menu.reset(text->createStandardContextMenu(request->pos()));
+        menu = text->createStandardContextMenu(request->pos());
     if (!menu)
         return false;
     menu->addSeparator();
     menu->addActions(m_commands);
-    showMenu(*menu, request->globalPos());
+    showMenu(menu, request->globalPos());
     return true;
 }

@@ -4,6 +4,7 @@
 
 #include <QElapsedTimer>
 #include <QObject>
+#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -12,6 +13,7 @@ class Announcer;
 class CalculatePresentation;
 class DrawingCanvas;
 class QAction;
+class QLabel;
 class QMenu;
 class QWidget;
 struct WindowControls;
@@ -51,7 +53,7 @@ private:
         const QString &text, const QKeySequence &keys, void (SolutionCommands::*run)());
     std::shared_ptr<const CalculatePresentation> calculation();
     void tell(const QString &message);
-    void showMenu(QMenu &menu, const QPoint &globalPosition);
+    void showMenu(QMenu *menu, const QPoint &globalPosition);
     void showCommandMenu(const QPoint &globalPosition);
     bool canvasEvent(QEvent *event);
 
@@ -64,6 +66,8 @@ private:
     // as the key: the second within a moment of the first opens nothing.
     QElapsedTimer m_sinceKeyboardMenu;
     bool m_menuOpen = false;
+    QLabel *m_note = nullptr;
+    QTimer m_noteTimer;
 };
 
 // The canvas told in words: its narration, then the keys of these commands.

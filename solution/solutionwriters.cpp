@@ -221,6 +221,12 @@ void paintSolutionPage(QPainter &painter, QPaintDevice &device, const SolutionDo
     page.drawContents(&painter, QRectF(QPointF(), area));
 }
 
+QPageLayout solutionPageLayout()
+{
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(18, 15, 18, 15),
+        QPageLayout::Millimeter);
+}
+
 QByteArray solutionPdf(const SolutionDocument &document)
 {
     QByteArray pdf;
@@ -228,8 +234,7 @@ QByteArray solutionPdf(const SolutionDocument &document)
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&buffer);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-            QMarginsF(18, 15, 18, 15), QPageLayout::Millimeter));
+        writer.setPageLayout(solutionPageLayout());
         writer.setTitle(document.title);
         writer.setCreator(QStringLiteral("Vertisel"));
         QPainter painter(&writer);

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QString>
 
+class QPageLayout;
 class QPaintDevice;
 class QPainter;
 struct SolutionDocument;
@@ -29,6 +30,9 @@ QImage figureImage(const SolutionFigure &figure);
 // printer), inside its margins, its text as text and the figure as vectors,
 // the type made smaller until everything fits. Needs a QGuiApplication.
 void paintSolutionPage(QPainter &painter, QPaintDevice &device, const SolutionDocument &document);
+
+// The page: A4, upright, its margins.
+QPageLayout solutionPageLayout();
 
 // One A4 page of PDF, fonts embedded.
 QByteArray solutionPdf(const SolutionDocument &document);

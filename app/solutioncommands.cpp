@@ -1,6 +1,9 @@
 #include "app/solutioncommands.h"
 
 #include "app/solutionprint.h"
+#ifdef Q_OS_WASM
+#include "app/browseroutput.h"
+#endif
 #include "app/windowcontrols.h"
 #include "assistive/announcer.h"
 #include "canvas/drawingcanvas.h"
@@ -16,7 +19,9 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDir>
+#ifndef Q_OS_WASM
 #include <QFileDialog>
+#endif
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
@@ -141,12 +146,16 @@ void SolutionCommands::copyFigure()
     if (!calculated)
         return;
     const SolutionFigure figure = solutionFigure(*calculated);
-    auto *data = new QMimeData;
     const QImage image = figureImage(figure);
+#ifdef Q_OS_WASM
+    writePageClipboard(QString(), QString(), pngOf(image));
+#else
+    auto *data = new QMimeData;
     data->setImageData(image);
     data->setData(QStringLiteral("image/png"), pngOf(image));
     data->setData(QStringLiteral("image/svg+xml"), svgFigure(figure).toUtf8());
     QGuiApplication::clipboard()->setMimeData(data);
+#endif
     tell(QStringLiteral("Чертежът е копиран"));
 }
 
@@ -156,10 +165,14 @@ void SolutionCommands::copySolution()
     if (!calculated)
         return;
     const SolutionDocument document = solutionDocument(*calculated);
+#ifdef Q_OS_WASM
+    writePageClipboard(solutionText(document), solutionHtml(document), QByteArray());
+#else
     auto *data = new QMimeData;
     data->setText(solutionText(document));
     data->setHtml(solutionHtml(document));
     QGuiApplication::clipboard()->setMimeData(data);
+#endif
     tell(QStringLiteral("Решението е копирано"));
 }
 
@@ -168,6 +181,20 @@ void SolutionCommands::saveSolution()
     const auto calculated = calculation();
     if (!calculated)
         return;
+#ifdef Q_OS_WASM
+    // The browser saves downloads where its user has chosen; what remains to
+    // choose is the format. PDF comes from the browser's print.
+    auto *menu = new QMenu(m_window);
+    for (const ExportFormat format : kEveryExportFormat) {
+        if (format == ExportFormat::Pdf)
+            continue;
+        connect(menu->addAction(exportFilter(format)), &QAction::triggered, this,
+            [this, calculated, format] {
+                saveAs(*calculated, format, QStringLiteral("решение.") + extensionOf(format));
+            });
+    }
+    showMenu(menu, m_window->mapToGlobal(m_window->rect().center()));
+#else
     QStringList filters;
     for (const ExportFormat format : kEveryExportFormat)
         filters << exportFilter(format);
@@ -184,14 +211,29 @@ void SolutionCommands::saveSolution()
         format = kEveryExportFormat[std::max<qsizetype>(0, filters.indexOf(chosenFilter))];
         fileName += u'.' + extensionOf(*format);
     }
-    const QByteArray content = exportContent(*format, solutionDocument(*calculated));
+    saveAs(*calculated, *format, fileName);
+#endif
+}
+
+void SolutionCommands::saveAs(
+    const CalculatePresentation &calculated, ExportFormat format, const QString &fileName)
+{
+    const QByteArray content = exportContent(format, solutionDocument(calculated));
     const QString name = QFileInfo(fileName).fileName();
-    if (const auto error = writeWhole(fileName, content))
+    const bool figure = format == ExportFormat::Svg || format == ExportFormat::Png;
+#ifdef Q_OS_WASM
+    static const char *const kTypes[] = { "application/pdf", "text/html", "application/x-tex",
+        "text/plain", "image/svg+xml", "image/png" };
+    downloadFile(name, content, QString::fromLatin1(kTypes[int(format)]));
+#else
+    if (const auto error = writeWhole(fileName, content)) {
         tell(QStringLiteral("Решението не е записано: %1").arg(*error));
-    else if (*format == ExportFormat::Svg || *format == ExportFormat::Png)
-        tell(QStringLiteral("Чертежът е записан: %1").arg(name));
-    else
-        tell(QStringLiteral("Решението е записано: %1").arg(name));
+        return;
+    }
+#endif
+    tell((figure ? QStringLiteral("Чертежът е записан: %1")
+                 : QStringLiteral("Решението е записано: %1"))
+             .arg(name));
 }
 
 void SolutionCommands::printSolution()
@@ -200,6 +242,11 @@ void SolutionCommands::printSolution()
     if (!calculated)
         return;
     const SolutionDocument document = solutionDocument(*calculated);
+#ifdef Q_OS_WASM
+    printInBrowser(solutionHtml(document));
+    tell(QStringLiteral("Решението е изпратено за печат"));
+    return;
+#endif
     switch (printSolutionDocument(m_window, document)) {
     case PrintOutcome::Printed:
         tell(QStringLiteral("Решението е изпратено за печат"));

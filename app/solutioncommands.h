@@ -1,6 +1,7 @@
 #pragma once
 
 #include "assistive/accessibility.h"
+#include "solution/solutionexport.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -52,6 +53,8 @@ private:
     QAction *addCommand(
         const QString &text, const QKeySequence &keys, void (SolutionCommands::*run)());
     std::shared_ptr<const CalculatePresentation> calculation();
+    void saveAs(
+        const CalculatePresentation &calculated, ExportFormat format, const QString &fileName);
     void tell(const QString &message);
     void showMenu(QMenu *menu, const QPoint &globalPosition);
     void showCommandMenu(const QPoint &globalPosition);

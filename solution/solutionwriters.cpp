@@ -8,7 +8,9 @@
 #include <QBuffer>
 #include <QPageLayout>
 #include <QPainter>
+#if QT_CONFIG(pdf)
 #include <QPdfWriter>
+#endif
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextObjectInterface>
@@ -229,6 +231,11 @@ QPageLayout solutionPageLayout()
 
 QByteArray solutionPdf(const SolutionDocument &document)
 {
+#if !QT_CONFIG(pdf)
+    // Built without PDF, as in the browser, whose print makes one.
+    Q_UNUSED(document);
+    return QByteArray();
+#else
     QByteArray pdf;
     QBuffer buffer(&pdf);
     buffer.open(QIODevice::WriteOnly);
@@ -241,6 +248,7 @@ QByteArray solutionPdf(const SolutionDocument &document)
         paintSolutionPage(painter, writer, document);
     }
     return pdf;
+#endif
 }
 
 #include "solutionwriters.moc"

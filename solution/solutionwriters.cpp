@@ -211,7 +211,7 @@ void paintSolutionPage(QPainter &painter, QPaintDevice &device, const SolutionDo
     page.setDocumentMargin(0);
     page.setTextWidth(area.width());
     // The largest type, in half points, at which the page holds everything.
-    for (int halfPoints = 22; halfPoints >= 10; --halfPoints) {
+    for (int halfPoints = 26; halfPoints >= 10; --halfPoints) {
         QFont font(QStringLiteral("Times New Roman"));
         font.setPointSizeF(halfPoints / 2.0);
         page.setDefaultFont(font);

@@ -218,6 +218,14 @@ private:
         return rich;
     }
 
+    // A sign before a term, set close to it.
+    QString sign() const
+    {
+        if (m_markup == Markup::MathMl)
+            return QStringLiteral("<mo form=\"prefix\">−</mo>");
+        return symbol(QString(), QStringLiteral("-"), QStringLiteral("−"));
+    }
+
     QString digits(const QString &text) const
     {
         switch (m_markup) {
@@ -239,7 +247,7 @@ private:
                 out +=
                     symbol(QStringLiteral("≈"), QStringLiteral("\\approx "), QStringLiteral("≈"));
             if (value.numerator < 0)
-                out += symbol(QStringLiteral("−"), QStringLiteral("-"), QStringLiteral("−"));
+                out += sign();
             const QString over =
                 digits(wholeText(value.numerator < 0 ? -value.numerator : value.numerator));
             const QString under = digits(wholeText(value.denominator));
@@ -249,7 +257,7 @@ private:
         if (text.approximate)
             out += symbol(QStringLiteral("≈"), QStringLiteral("\\approx "), QStringLiteral("≈"));
         if (text.negative)
-            out += symbol(QStringLiteral("−"), QStringLiteral("-"), QStringLiteral("−"));
+            out += sign();
         return out + digits(text.digits);
     }
 
@@ -293,7 +301,7 @@ private:
             case Operator::Minus:
                 return symbol(QStringLiteral("−"), QStringLiteral("-"), QStringLiteral(" − "));
             case Operator::Negate:
-                return symbol(QStringLiteral("−"), QStringLiteral("-"), QStringLiteral("−"));
+                return sign();
             case Operator::Divide:
                 return symbol(QStringLiteral("/"), QStringLiteral("/"), QStringLiteral(" / "));
             case Operator::Juxtapose:
@@ -315,7 +323,9 @@ private:
             const QString inside = terms(part.children);
             switch (m_markup) {
             case Markup::MathMl:
-                return QStringLiteral("<mrow><mo>(</mo>%1<mo>)</mo></mrow>").arg(inside);
+                return QStringLiteral("<mrow><mo stretchy=\"false\">(</mo>%1<mo "
+                                      "stretchy=\"false\">)</mo></mrow>")
+                    .arg(inside);
             case Markup::Tex:
                 return QStringLiteral("\\left(%1\\right)").arg(inside);
             case Markup::Rich:
@@ -324,8 +334,10 @@ private:
             break;
         }
         case Kind::ClauseEnd:
-            return symbol(QString(part.mark), QString(part.mark) + QStringLiteral("\\;"),
-                QString(part.mark) + u' ');
+            if (m_markup == Markup::MathMl)
+                return QStringLiteral("<mo separator=\"true\" lspace=\"0\">%1</mo>").arg(part.mark);
+            return symbol(
+                QString(), QString(part.mark) + QStringLiteral("\\;"), QString(part.mark) + u' ');
         case Kind::Words:
         case Kind::Typed:
         case Kind::Aside:

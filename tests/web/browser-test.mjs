@@ -400,10 +400,10 @@ const server = await serve(site);
 const browser = await launchChromium();
 try {
   await desktop(browser);
+  await solutionOut(browser);
   await phone(browser);
   for (const name of Object.keys(phones)) await phoneKeyboard(browser, name);
   await screenReader(browser);
-  await solutionOut(browser);
   await installed(browser);
 } catch (error) {
   check(false, `stopped: ${error.stack || error}`);

@@ -4,7 +4,7 @@ include(GNUInstallDirs)
 
 install(TARGETS vertisel RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 if(VERTISEL_PRINT_MODULE)
-    install(TARGETS printing LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/vertisel)
+    install(TARGETS printing LIBRARY DESTINATION ${VERTISEL_PRIVATE_LIBDIR})
 endif()
 if(UNIX AND NOT APPLE AND NOT EMSCRIPTEN)
     # Built and linked as Debian hardens its programs (checked C library calls
@@ -31,6 +31,8 @@ if(UNIX AND NOT APPLE AND NOT EMSCRIPTEN)
                 COMMAND_ERROR_IS_FATAL ANY)
         endif()")
 
+    install(FILES packaging/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
+        RENAME vertisel)
     install(FILES content/desktop/${VERTISEL_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
     install(FILES content/desktop/${VERTISEL_APP_ID}.metainfo.xml

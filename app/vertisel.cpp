@@ -9,9 +9,9 @@
 #include "assistive/fieldexplanations.h"
 #include "canvas/canvasunits.h"
 #include "canvas/drawingcanvas.h"
-#include "presentation/pointcapture.h"
 #include "content/taskcontent.h"
 #include "geometry/numberformat.h"
+#include "presentation/pointcapture.h"
 
 #include <QAccessible>
 #include <QGuiApplication>
@@ -148,12 +148,12 @@ void Vertisel::Picture1_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, float 
     DrawingCanvas *canvas = m_controls->picture1;
     const CaptureStep step = pointCaptureStep(m_state.ClickCount);
     if (step.action == CaptureStep::Action::Blank) {
-        canvas->BlankReset();
+        m_construction.blank();
+        canvas->setConstruction(m_construction);
         m_narration->clear();
         narrateCanvas();
         return;
     }
-    canvas->SetPenWidth(kCaptureDotWidth);
     if (step.action == CaptureStep::Action::Record) {
         const QString x = CoordinateText(X);
         const QString y = CoordinateText(Y);
@@ -163,7 +163,8 @@ void Vertisel::Picture1_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, float 
     } else {
         m_narration->addDot(CoordinateText(X), CoordinateText(Y));
     }
-    canvas->DrawPoint(X, Y);
+    m_construction.add(pressShape(step, X, Y));
+    canvas->setConstruction(m_construction);
     narrateCanvas();
 }
 
@@ -172,8 +173,8 @@ void Vertisel::ClearAll()
     for (int i = 0; i < FieldTable::kCount; ++i)
         writeField(i, QString());
     m_explanations->setCalculation(nullptr);
-    m_controls->picture1->BlankReset();
-    m_controls->picture1->ClearDrawings();
+    m_construction.blank();
+    m_controls->picture1->setConstruction(m_construction);
     m_state.ClickCount = 1;
     m_narration->clear();
     narrateCanvas();

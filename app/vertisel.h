@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/taskstate.h"
+#include "presentation/construction.h"
 
 #include <QWidget>
 
@@ -53,6 +54,8 @@ private:
 
     std::unique_ptr<WindowControls> m_controls;
     TaskState m_state;
+    // What the canvas shows, handed to it whole after each change.
+    Construction m_construction;
     std::unique_ptr<CanvasNarration> m_narration;
     bool m_centredWithFrame = false;
     FieldExplanations *m_explanations = nullptr;

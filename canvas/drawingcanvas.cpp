@@ -35,6 +35,57 @@ bool insideClip(double x, double y)
         && y <= kAreaBottom + kClipMargin;
 }
 
+void paintDot(QPainter &painter, QPointF at, int width)
+{
+    // A round dot as wide as the pen, built from whole pixels so that it is
+    // symmetric around the pixel it marks, at any pixel density.
+    const double radius = width / 2.0;
+    const double firstRow = (width - 1) / 2.0;
+    for (int row = 0; row < width; ++row) {
+        const double dy = row - firstRow;
+        const double reach = std::floor(std::sqrt(radius * radius - dy * dy));
+        painter.fillRect(
+            QRectF(std::floor(at.x()) - reach, std::floor(at.y() + dy), 2 * reach + 1, 1),
+            kForeground);
+    }
+}
+
+// One shape, with the painter's origin at the area's top-left corner.
+void paintItem(QPainter &painter, const ConstructionItem &item)
+{
+    const QPen pen(kForeground, item.penWidth(), item.dotted() ? Qt::DotLine : Qt::SolidLine);
+    switch (item.kind) {
+    case ConstructionItem::Kind::Point:
+    case ConstructionItem::Kind::Dot:
+        if (insideClip(item.x1, item.y1)) // also false for NaN
+            paintDot(painter, toLogical(item.x1, item.y1), item.penWidth());
+        break;
+    case ConstructionItem::Kind::Segment:
+    case ConstructionItem::Kind::Extension:
+        if (const auto visible = clipSegment({ item.x1, item.y1, item.x2, item.y2 }, -kClipMargin,
+                -kClipMargin, kAreaRight + kClipMargin, kAreaBottom + kClipMargin)) {
+            painter.setPen(pen);
+            painter.drawLine(
+                toLogical(visible->x1, visible->y1), toLogical(visible->x2, visible->y2));
+        }
+        break;
+    case ConstructionItem::Kind::Ring: {
+        const double x = item.x1, y = item.y1;
+        const double r = std::fabs(item.radius);
+        // Rings wholly outside the area are skipped; NaN fails every comparison.
+        if (!std::isfinite(r)
+            || !(x + r >= -kClipMargin && x - r <= kAreaRight + kClipMargin && y + r >= -kClipMargin
+                && y - r <= kAreaBottom + kClipMargin))
+            break;
+        const double logicalRadius = ToCanvas(r) / kTwipsPerPixel;
+        painter.setPen(pen);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawEllipse(toLogical(x, y), logicalRadius, logicalRadius);
+        break;
+    }
+    }
+}
+
 } // namespace
 
 DrawingCanvas::DrawingCanvas(QWidget *parent)
@@ -64,156 +115,13 @@ QColor DrawingCanvas::foregroundColor() const
 
 void DrawingCanvas::setConstruction(const Construction &construction)
 {
-    if (construction.background() == Construction::Background::Blank)
-        BlankReset();
-    else
-        ClearDrawings();
-    for (const ConstructionItem &item : construction.items()) {
-        SetPenWidth(item.penWidth());
-        SetDashStyle(item.dotted() ? kDotted : kSolid);
-        switch (item.kind) {
-        case ConstructionItem::Kind::Segment:
-        case ConstructionItem::Kind::Extension:
-            DrawSegment(item.x1, item.y1, item.x2, item.y2);
-            break;
-        case ConstructionItem::Kind::Ring:
-            DrawRing(item.x1, item.y1, item.radius);
-            break;
-        case ConstructionItem::Kind::Point:
-        case ConstructionItem::Kind::Dot:
-            DrawPoint(item.x1, item.y1);
-            break;
-        }
-    }
+    m_construction = construction;
+    updateArea();
 }
 
 void DrawingCanvas::setPersistentDrawing(bool on)
 {
     m_persistent = on;
-}
-
-void DrawingCanvas::BlankReset()
-{
-    m_picture = QImage();
-    resetDrawings();
-    updateArea();
-}
-
-void DrawingCanvas::ClearDrawings()
-{
-    resetDrawings();
-    updateArea();
-}
-
-void DrawingCanvas::SetPenWidth(int pixels)
-{
-    m_penWidth = qMax(1, pixels);
-}
-
-void DrawingCanvas::SetDashStyle(int style)
-{
-    m_dashStyle = style;
-}
-
-void DrawingCanvas::DrawPoint(double x, double y)
-{
-    if (!insideClip(x, y)) // also false for NaN
-        return;
-    queue({ Shape::Kind::Dot, toLogical(x, y), {}, 0.0, m_penWidth, false });
-}
-
-void DrawingCanvas::DrawSegment(double x1, double y1, double x2, double y2)
-{
-    const auto visible = clipSegment({ x1, y1, x2, y2 }, -kClipMargin, -kClipMargin,
-        kAreaRight + kClipMargin, kAreaBottom + kClipMargin);
-    if (!visible)
-        return;
-    queue({ Shape::Kind::Segment, toLogical(visible->x1, visible->y1),
-        toLogical(visible->x2, visible->y2), 0.0, m_penWidth, m_dashStyle == kDotted });
-}
-
-void DrawingCanvas::DrawRing(double x, double y, double radius)
-{
-    const double r = std::fabs(radius);
-    if (!std::isfinite(r))
-        return;
-    // Skip rings that lie wholly outside the area; NaN fails every comparison.
-    if (!(x + r >= -kClipMargin && x - r <= kAreaRight + kClipMargin && y + r >= -kClipMargin
-            && y - r <= kAreaBottom + kClipMargin))
-        return;
-    queue({ Shape::Kind::Ring, toLogical(x, y), {}, ToCanvas(r) / kTwipsPerPixel, m_penWidth,
-        m_dashStyle == kDotted });
-}
-
-void DrawingCanvas::queue(const Shape &shape)
-{
-    m_pending.append(shape);
-    // A canvas that is never painted (hidden) must not hoard shapes.
-    constexpr qsizetype kMostPending = 1024;
-    if (m_pending.size() >= kMostPending)
-        rasterizePending();
-    updateArea();
-}
-
-void DrawingCanvas::rasterizePending()
-{
-    if (m_pending.isEmpty())
-        return;
-    prepareLayer();
-    QPainter painter(&m_layer);
-    for (const Shape &shape : std::as_const(m_pending)) {
-        const QPen pen(kForeground, shape.penWidth, shape.dotted ? Qt::DotLine : Qt::SolidLine);
-        switch (shape.kind) {
-        case Shape::Kind::Dot: {
-            // A round dot as wide as the pen, built from whole pixels so that
-            // it is symmetric around the pixel it marks, at any pixel density.
-            const double radius = shape.penWidth / 2.0;
-            const double firstRow = (shape.penWidth - 1) / 2.0;
-            for (int row = 0; row < shape.penWidth; ++row) {
-                const double dy = row - firstRow;
-                const double reach = std::floor(std::sqrt(radius * radius - dy * dy));
-                painter.fillRect(QRectF(std::floor(shape.from.x()) - reach,
-                                     std::floor(shape.from.y() + dy), 2 * reach + 1, 1),
-                    kForeground);
-            }
-            break;
-        }
-        case Shape::Kind::Segment:
-            painter.setPen(pen);
-            painter.drawLine(shape.from, shape.to);
-            break;
-        case Shape::Kind::Ring:
-            painter.setPen(pen);
-            painter.setBrush(Qt::NoBrush);
-            painter.drawEllipse(shape.from, shape.radius, shape.radius);
-            break;
-        }
-    }
-    m_pending.clear();
-}
-
-void DrawingCanvas::prepareLayer()
-{
-    const qreal dpr = devicePixelRatioF();
-    if (!m_layer.isNull() && m_layer.devicePixelRatio() == dpr)
-        return;
-    const QSize pixels = QSize(kAreaWidth, kAreaHeight) * dpr;
-    QImage layer(pixels, QImage::Format_ARGB32_Premultiplied);
-    layer.setDevicePixelRatio(dpr);
-    layer.fill(Qt::transparent);
-    if (!m_layer.isNull()) {
-        // Moved to a screen of another scale: keep what was drawn.
-        QPainter painter(&layer);
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawImage(QRectF(0, 0, kAreaWidth, kAreaHeight), m_layer);
-    }
-    m_layer = layer;
-}
-
-void DrawingCanvas::resetDrawings()
-{
-    m_pending.clear();
-    m_layer = QImage();
 }
 
 void DrawingCanvas::updateArea()
@@ -224,17 +132,22 @@ void DrawingCanvas::updateArea()
 void DrawingCanvas::paintEvent(QPaintEvent *event)
 {
     QFrame::paintEvent(event);
-    rasterizePending();
     QPainter painter(this);
     const QRect area = contentsRect();
     painter.fillRect(area, kBackground);
-    if (!m_picture.isNull())
+    if (hasBackgroundPicture())
         painter.drawImage(area.topLeft(), m_picture);
-    if (!m_layer.isNull()) {
-        prepareLayer(); // in case the window moved to a screen of another scale
-        painter.drawImage(area.topLeft(), m_layer);
-        if (!m_persistent)
-            resetDrawings();
+    painter.save();
+    painter.translate(area.topLeft());
+    painter.setClipRect(QRect(0, 0, kAreaWidth, kAreaHeight));
+    for (const ConstructionItem &item : m_construction.items())
+        paintItem(painter, item);
+    painter.restore();
+    if (!m_persistent && !m_construction.isEmpty()) {
+        const bool blank = m_construction.background() == Construction::Background::Blank;
+        m_construction = Construction();
+        if (blank)
+            m_construction.blank();
     }
     if (hasFocus() && m_cursorShown)
         paintFocus(painter);

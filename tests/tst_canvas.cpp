@@ -5,6 +5,7 @@
 #include <QAccessible>
 #include <QElapsedTimer>
 #include <QLocale>
+#include <QScreen>
 
 // The canvas as the user sees it: photo, point capture, construction, Clear.
 // Runs at scale 1 and again at QT_SCALE_FACTOR=2; probes are logical pixels.
@@ -31,6 +32,7 @@ private slots:
     void noExtensionsWithoutCrossing();
     void farAwayCrossingDrawnPromptly();
     void clearEmptiesEverything();
+    void drawingsSurviveRepaint_data();
     void drawingsSurviveRepaint();
     void clickCountStopsAtMaximum();
     void clipping_data();
@@ -142,7 +144,6 @@ void TestCanvas::pressAfterClearRecordsTwips()
     for (const QPoint d :
         { QPoint(-3, 0), QPoint(3, 0), QPoint(0, -3), QPoint(0, 3), QPoint(2, 2) })
         QVERIFY(!probe.inkNear(image, QPoint(83, 40) + d));
-    QCOMPARE(probe.canvas()->penWidth(), 5);
     // The far corner of the area maps to the largest twips.
     probe.press({ 199, 195 });
     QCOMPARE(probe.text(kLine1X2), QStringLiteral("2985"));
@@ -212,13 +213,12 @@ void TestCanvas::constructionDrawn()
              "Правите се пресичат в точката, хикс е равно на 2250, игрек е равно на 1500," })
         QVERIFY2(told.contains(QString::fromUtf8(part)), qPrintable(told));
     QVERIFY2(!told.contains("празен"), qPrintable(told)); // what it shows now, not its history
-    QCOMPARE(probe.canvas()->penWidth(), 1);
-    QCOMPARE(probe.canvas()->dashStyle(), 0);
     const QImage image = probe.area();
     const QColor blank = probe.canvas()->backgroundColor();
-    // Solid segment: every pixel between the dots.
+    // Solid segment: every pixel between the dots, one pixel wide.
     for (int x = 24; x <= 56; ++x)
         QVERIFY2(probe.inkNear(image, { x, 100 }), qPrintable(QString::number(x)));
+    QVERIFY(!probe.inkNear(image, { 40, 101 }));
     // Dotted extension from (60, 100) on to the ring: ink with gaps.
     int ink = 0, gaps = 0;
     for (int x = 70; x <= 140; ++x)
@@ -410,17 +410,51 @@ void TestCanvas::clearEmptiesEverything()
     QCOMPARE(probe.text(kXt), QString());
 }
 
+void TestCanvas::drawingsSurviveRepaint_data()
+{
+    QTest::addColumn<bool>("otherScale"); // else hidden, shown, minimised and restored
+    QTest::newRow("hidden and minimised") << false;
+    QTest::newRow("moved to a screen of another scale") << true;
+}
+
 void TestCanvas::drawingsSurviveRepaint()
 {
+    QFETCH(bool, otherScale);
     WindowProbe probe { *m_window };
     probe.clear();
-    probe.press({ 50, 50 });
-    m_window->hide();
-    showWindow();
-    m_window->showMinimized();
-    m_window->showNormal();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window));
-    QVERIFY(probe.inkNear(probe.area(), { 50, 50 }));
+    for (const QPoint p : { QPoint(20, 100), QPoint(60, 100), QPoint(150, 20), QPoint(150, 60) })
+        probe.press(p);
+    probe.calculate();
+    probe.area(); // painted once where it is
+    if (otherScale) {
+        const qreal before = probe.canvas()->devicePixelRatioF();
+        const QList<QScreen *> screens = QGuiApplication::screens();
+        const auto other = std::find_if(screens.begin(), screens.end(),
+            [before](const QScreen *screen) { return screen->devicePixelRatio() != before; });
+        if (other == screens.end())
+            QSKIP("no screen of another scale");
+        m_window->move((*other)->availableGeometry().topLeft() + QPoint(40, 40));
+        QTRY_COMPARE(probe.canvas()->devicePixelRatioF(), (*other)->devicePixelRatio());
+    } else {
+        m_window->hide();
+        showWindow();
+        m_window->showMinimized();
+        m_window->showNormal();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    }
+    const QImage image = probe.area();
+    for (const QPoint p : { QPoint(20, 100), QPoint(150, 60), QPoint(40, 100), QPoint(152, 100) })
+        QVERIFY(probe.inkNear(image, p, 1));
+    // Sharp at the pixels of this screen: ink or background, nothing between.
+    const QColor blank = probe.canvas()->backgroundColor();
+    const QColor ink = probe.canvas()->foregroundColor();
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (c != blank && c != ink)
+                QFAIL(qPrintable(
+                    QStringLiteral("%1 at device pixel %2, %3").arg(c.name()).arg(x).arg(y)));
+        }
 }
 
 void TestCanvas::clickCountStopsAtMaximum()
@@ -499,12 +533,19 @@ void TestCanvas::nonNumbersDrawNothing()
     DrawingCanvas *canvas = probe.canvas();
     const double nan = std::nan("");
     const double inf = std::numeric_limits<double>::infinity();
-    canvas->DrawPoint(nan, 100);
-    canvas->DrawPoint(1e300, 100);
-    canvas->DrawSegment(nan, 0, 100, 100);
-    canvas->DrawRing(nan, 100, 30);
-    canvas->DrawRing(1500, 1500, inf);
-    canvas->DrawRing(1e300, 1500, 30);
+    using Kind = ConstructionItem::Kind;
+    Construction construction;
+    construction.blank();
+    for (const ConstructionItem &item : {
+             ConstructionItem { .kind = Kind::Point, .x1 = nan, .y1 = 100 },
+             ConstructionItem { .kind = Kind::Dot, .x1 = 1e300, .y1 = 100 },
+             ConstructionItem { .kind = Kind::Segment, .x1 = nan, .x2 = 100, .y2 = 100 },
+             ConstructionItem { .kind = Kind::Ring, .x1 = nan, .y1 = 100, .radius = 30 },
+             ConstructionItem { .kind = Kind::Ring, .x1 = 1500, .y1 = 1500, .radius = inf },
+             ConstructionItem { .kind = Kind::Ring, .x1 = 1e300, .y1 = 1500, .radius = 30 },
+         })
+        construction.add(item);
+    canvas->setConstruction(construction);
     const QImage image = probe.area();
     for (int y = 0; y < 196; y += 3)
         for (int x = 0; x < 200; x += 3)
@@ -515,8 +556,10 @@ void TestCanvas::drawingsLastOneRepaintWhenNotPersistent()
 {
     DrawingCanvas canvas;
     canvas.resize(204, 200);
-    canvas.SetDashStyle(DrawingCanvas::kDotted);
-    canvas.DrawSegment(0, 1500, 3000, 1500);
+    Construction construction;
+    construction.add(
+        { .kind = ConstructionItem::Kind::Extension, .x1 = 0, .y1 = 1500, .x2 = 3000, .y2 = 1500 });
+    canvas.setConstruction(construction);
     const QRect area = canvas.contentsRect();
     const QColor ink = canvas.foregroundColor();
     int inkPixels = 0;

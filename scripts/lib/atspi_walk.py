@@ -116,9 +116,9 @@ def start_bus(display):
     return launcher
 
 
-def start_program(program, display):
+def start_program(program, display, locale=LOCALE):
     env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb",
-               QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", LANG=LOCALE, LC_ALL=LOCALE)
+               QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", LANG=locale, LC_ALL=locale)
     messages = tempfile.TemporaryFile()
     process = subprocess.Popen([program], env=env, stdout=subprocess.DEVNULL, stderr=messages)
     process.messages = messages
@@ -216,12 +216,13 @@ def print_tree(app):
         show(app.getChildAtIndex(i), 1)
 
 
-def find_app(seconds):
+def find_app(seconds, pid=None):
     def lookup():
         desktop = pyatspi.Registry.getDesktop(0)
         for i in range(desktop.childCount):
             app = desktop.getChildAtIndex(i)
-            if app is not None and app.name.lower() == "vertisel":
+            if app is not None and app.name.lower() == "vertisel" \
+                    and pid in (None, app.get_process_id()):
                 # Ready once the window is in the tree.
                 return app if app.childCount > 0 else None
         return None
@@ -376,8 +377,19 @@ def typed_run(app, program_pid, display):  # returns how often the canvas change
     return 1  # Calculate changed the canvas once; the focused canvas is not announced
 
 
+def spoken_number(text):
+    """A field's number as the spoken texts say it: digits, a decimal comma,
+    no grouping, no zeros that say nothing; "1,500.0000" is "1500"."""
+    value = number(text)
+    if value is None:
+        return repr(text)
+    digits = f"{abs(value):.4f}".rstrip("0").rstrip(".").replace(".", ",")
+    return ("минус " if value < 0 and digits != "0" else "") + digits
+
+
 def check_crossing(values, description):
-    told = f"Правите се пресичат в точка X = {values[RESULTS[8]]}, Y = {values[RESULTS[9]]};"
+    told = (f"Правите се пресичат в точката, хикс е равно на {spoken_number(values[RESULTS[8]])}, "
+            f"игрек е равно на {spoken_number(values[RESULTS[9]])},")
     check(told in description, f"the canvas description does not say {told!r}")
 
 
@@ -441,7 +453,7 @@ def keys_run(app, program_pid, display):  # returns how often the canvas changed
     check_numbers(values, {RESULTS[0]: 0, RESULTS[8]: 1500, RESULTS[9]: 1470})
     description = canvas_description(app)
     print(f"canvas description: {description}")
-    check("Точка 2 на права 2: X = 1500, Y = 2400." in description,
+    check("Точка 2 на права 2, хикс е равно на 1500, игрек е равно на 2400." in description,
           "the canvas description does not tell the last point")
     check_crossing(values, description)
     # Blank, four points, Calculate. Qt up to 6.4 sends the focused canvas's

@@ -19,8 +19,8 @@ constexpr double kLineWidth = kTwipsPerPixel; // the canvas's one-pixel pen
 constexpr double kDotRadius = kCaptureDotWidth * kTwipsPerPixel / 2.0;
 constexpr double kLabelSize = 200.0; // twips, 10 pt
 constexpr double kLabelGap = 60.0;
-const QColor kInk(220, 0, 0); // the canvas's drawing colour
-const QColor kFrame(160, 160, 160);
+constexpr QRgb kInk = qRgb(220, 0, 0); // the canvas's drawing colour
+constexpr QRgb kFrame = qRgb(160, 160, 160);
 
 // A number a machine reads: a decimal point, at most one decimal.
 QString coordinate(double twips)
@@ -177,11 +177,11 @@ void paintFigure(QPainter &painter, const SolutionFigure &figure, const QRectF &
         target.width() / SolutionFigure::kWidth, target.height() / SolutionFigure::kHeight);
     const QRectF area(0.0, 0.0, SolutionFigure::kWidth, SolutionFigure::kHeight);
     painter.fillRect(area, Qt::white);
-    painter.setPen(QPen(kFrame, kLineWidth));
+    painter.setPen(QPen(QColor(kFrame), kLineWidth));
     painter.drawRect(area);
     painter.save();
     painter.setClipRect(area);
-    QPen pen(kInk, kLineWidth);
+    QPen pen(QColor(kInk), kLineWidth);
     for (const ConstructionItem &item : figure.items) {
         pen.setStyle(item.dotted() ? Qt::DotLine : Qt::SolidLine);
         painter.setPen(pen);
@@ -197,7 +197,7 @@ void paintFigure(QPainter &painter, const SolutionFigure &figure, const QRectF &
         case Kind::Point:
         case Kind::Dot:
             painter.setPen(Qt::NoPen);
-            painter.setBrush(kInk);
+            painter.setBrush(QColor(kInk));
             painter.drawEllipse(QPointF(item.x1, item.y1), kDotRadius, kDotRadius);
             break;
         }

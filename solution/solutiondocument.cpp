@@ -77,7 +77,8 @@ WorkingPart pointPart(const WorkingNumber &x, const WorkingNumber &y)
     return group({ number(x), clause(u';'), number(y) });
 }
 
-const QString kPointLetters[kLineCount] = { QStringLiteral("P"), QStringLiteral("Q") };
+// The letters of each line's points in the figure and the text.
+constexpr char16_t kPointLetters[kLineCount] = { u'P', u'Q' };
 
 // Keeps the part of a segment inside the drawing area (Liang-Barsky), in its
 // direction, so that a dotted pattern starts where the canvas starts it.
@@ -151,8 +152,8 @@ SolutionFigure solutionFigure(const CalculatePresentation &presentation)
         if (!insideArea(point.x1, point.y1))
             continue;
         figure.items.append(point);
-        figure.labels.append(
-            { kPointLetters[point.line], QString::number(point.point + 1), point.x1, point.y1 });
+        figure.labels.append({ QString(QChar(kPointLetters[point.line])),
+            QString::number(point.point + 1), point.x1, point.y1 });
     }
     for (const ConstructionItem &item : presentation.shapes()) {
         if (item.kind == Kind::Ring) {
@@ -181,7 +182,7 @@ SolutionDocument solutionDocument(const CalculatePresentation &presentation)
         const LineCalculation &given = calculation.line(line);
         const auto at = [&given](LineInput input) { return shortest(given.input(input).number); };
         using enum LineInput;
-        const QString letter = kPointLetters[line];
+        const QString letter(QChar(kPointLetters[line]));
         blocks.append(
             statement({ words(QStringLiteral("Права %1 минава през точките").arg(line + 1)),
                 name(letter, QStringLiteral("1")), pointPart(at(X1), at(Y1)),

@@ -77,6 +77,9 @@ WorkingPart pointPart(const WorkingNumber &x, const WorkingNumber &y)
     return group({ number(x), clause(u';'), number(y) });
 }
 
+// Twips between two labelled points at the least.
+constexpr double kLabelSpacing = 250.0;
+
 // The letters of each line's points in the figure and the text.
 constexpr char16_t kPointLetters[kLineCount] = { u'P', u'Q' };
 
@@ -159,12 +162,21 @@ SolutionFigure solutionFigure(const CalculatePresentation &presentation)
         if (item.kind == Kind::Ring) {
             if (insideArea(item.x1, item.y1)) {
                 figure.items.append(item);
-                figure.labels.append({ QStringLiteral("T"), QString(), item.x1, item.y1 });
+                figure.labels.prepend({ QStringLiteral("T"), QString(), item.x1, item.y1 });
             }
         } else if (const auto kept = clipped(item)) {
             figure.items.append(*kept);
         }
     }
+    // Points closer than a label's size share one label, the crossing's
+    // first: labels written over each other say nothing.
+    QList<FigureLabel> apart;
+    for (const FigureLabel &label : std::as_const(figure.labels))
+        if (std::none_of(apart.begin(), apart.end(), [&label](const FigureLabel &kept) {
+                return std::hypot(kept.x - label.x, kept.y - label.y) < kLabelSpacing;
+            }))
+            apart.append(label);
+    figure.labels = apart;
     return figure;
 }
 

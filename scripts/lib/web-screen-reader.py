@@ -162,6 +162,9 @@ def main():
     started, folder = time.monotonic(), tempfile.TemporaryDirectory(prefix="vertisel-web-orca-")
     debug, log = (os.path.join(folder.name, n) for n in ("orca-debug.out", "spoken.log"))
     processes, server = [], None
+    # speech-dispatcher keeps its pid file there: one of its own, so that a
+    # screen-reader run of another build on this machine does not stop it.
+    os.environ["XDG_RUNTIME_DIR"] = folder.name
     try:
         xvfb, display = walk.start_xvfb()
         processes += [xvfb, walk.start_bus(display)]

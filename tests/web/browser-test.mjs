@@ -272,14 +272,18 @@ async function screenReader(browser) {
     await cdp.send("Runtime.callFunctionOn", { objectId: object.objectId, functionDeclaration: "function () { this.click(); }" });
   }
   const values = () => Object.keys(results).map((name) => node(name).value?.value);
-  for (const deadline = Date.now() + 10000; values().join() !== Object.values(results).join() && Date.now() < deadline;) nodes = await tree();
+  const said = () => {
+    const region = nodes.find((n) => n.role?.value === "status");
+    return nodes.filter((n) => n.role?.value === "StaticText" && region?.childIds?.includes(n.nodeId)).map((n) => n.name?.value).join("");
+  };
+  const crossing = results["Координати на пресечна т. X:"];
+  for (const deadline = Date.now() + 10000; (values().join() !== Object.values(results).join() || !said().includes(crossing))
+    && Date.now() < deadline;) nodes = await tree();
   check(values().join() === Object.values(results).join(), `screen reader: results read from the tree ${values().join(" ")}`);
   // The explanation as the desktop's screen readers hear it: in words.
   const spoken = node("Координати на пресечна т. X:").description?.value || "";
   check(spoken.includes("делено на") && !/[·−/]/.test(spoken), `screen reader: X explained in words: "${spoken}"`);
-  const region = nodes.find((n) => n.role?.value === "status");
-  const said = nodes.filter((n) => n.role?.value === "StaticText" && region?.childIds?.includes(n.nodeId)).map((n) => n.name?.value).join("");
-  check(said.includes(results["Координати на пресечна т. X:"]), `screen reader: the live region tells the crossing: "${said}"`);
+  check(said().includes(crossing), `screen reader: the live region tells the crossing: "${said()}"`);
   await page.close();
 }
 

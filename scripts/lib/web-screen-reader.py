@@ -5,7 +5,7 @@ home speaking Bulgarian to speech-dispatcher, which writes each utterance to
 a file; keys alone, by xdotool. Each step waits for what Orca must say; the
 spoken log is printed, and Orca's debug log must hold no error. Every failed
 check prints one "FAIL:" line.
-  dbus-run-session -- /usr/bin/python3 scripts/lib/web-screen-reader.py SITE
+  dbus-run-session -- /usr/bin/python3 -B scripts/lib/web-screen-reader.py SITE
 VERTISEL_ORCA_DEBUG=FILE keeps Orca's debug log there."""
 
 import functools

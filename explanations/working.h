@@ -29,6 +29,7 @@ struct WorkingNumber
     {
         return form == Form::Fraction ? denominator == 1 : value == qint64(value);
     }
+    bool operator==(const WorkingNumber &) const = default;
 };
 
 struct WorkingPart
@@ -66,11 +67,6 @@ struct WorkingPart
 
     bool operator==(const WorkingPart &) const = default;
 };
-inline bool operator==(const WorkingNumber &a, const WorkingNumber &b)
-{
-    return a.form == b.form && a.value == b.value && a.numerator == b.numerator
-        && a.denominator == b.denominator && a.approximate == b.approximate;
-}
 
 using Working = QList<WorkingPart>;
 

@@ -194,7 +194,7 @@ SolutionDocument solutionDocument(const CalculatePresentation &presentation)
         const LineCalculation &given = calculation.line(line);
         const auto at = [&given](LineInput input) { return shortest(given.input(input).number); };
         using enum LineInput;
-        const QString letter(QChar(kPointLetters[line]));
+        const QString letter { QChar(kPointLetters[line]) };
         blocks.append(
             statement({ words(QStringLiteral("Права %1 минава през точките").arg(line + 1)),
                 name(letter, QStringLiteral("1")), pointPart(at(X1), at(Y1)),

@@ -2,6 +2,8 @@
 
 #include "app/captioncolours.h"
 #include "app/fieldtable.h"
+#include "app/qttranslation.h"
+#include "app/solutioncommands.h"
 #include "app/windowcontrols.h"
 #include "assistive/accessibility.h"
 #include "assistive/announcer.h"
@@ -40,7 +42,9 @@ Vertisel::Vertisel(QWidget *parent)
             | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
     , m_construction(std::make_unique<Construction>())
     , m_narration(std::make_unique<CanvasNarration>())
+    , m_canvasDescription(std::make_unique<CanvasWithCommands>(*m_narration))
 {
+    installQtTranslation();
     setWindowTitle(QStringLiteral("Аналитична геометрия - пресечна точка"));
     setWindowIcon(applicationIcon());
     setFixedSize(kClientWidth, kClientHeight);
@@ -71,6 +75,8 @@ Vertisel::Vertisel(QWidget *parent)
         explained.crossing[int(coordinate)] = m_controls->text2[FieldTable::field(coordinate)];
     m_explanations = new FieldExplanations(explained, this);
     m_announcer = new Announcer(this);
+    m_solution = new SolutionCommands(
+        this, *m_controls, m_announcer, [this] { return m_explanations->calculation(); });
     m_controls->picture1->setBackgroundPicture(startupPhoto());
 #ifndef Q_OS_WASM
     m_controls->text1->setPlainText(taskText());

@@ -7,10 +7,12 @@
 #include <memory>
 
 class Announcer;
+class CanvasWithCommands;
 class CanvasNarration;
 class Construction;
 class FieldExplanations;
 class QAccessibleInterface;
+class SolutionCommands;
 struct WindowControls;
 
 // The program's one window. It owns every control and the task state, routes
@@ -56,7 +58,9 @@ private:
     TaskState m_state;
     std::unique_ptr<Construction> m_construction;
     std::unique_ptr<CanvasNarration> m_narration;
+    std::unique_ptr<CanvasWithCommands> m_canvasDescription;
     bool m_centredWithFrame = false;
     FieldExplanations *m_explanations = nullptr;
     Announcer *m_announcer = nullptr;
+    SolutionCommands *m_solution = nullptr;
 };

@@ -4,6 +4,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QAction>
 #include <QFontMetrics>
 #include <QLineEdit>
 #include <QPointer>
@@ -68,6 +69,29 @@ public:
         return QAccessibleWidget::text(type);
     }
     QString imageDescription() const override { return text(QAccessible::Description); }
+
+    // The picture's own commands (its widget's actions) beside the standard ones.
+    QStringList actionNames() const override
+    {
+        QStringList names = QAccessibleWidget::actionNames();
+        for (const QAction *action : widget()->actions())
+            if (action->isEnabled())
+                names << QString(action->text()).remove(u'&');
+        return names;
+    }
+    void doAction(const QString &name) override
+    {
+        if (QAction *action = command(name))
+            action->trigger();
+        else
+            QAccessibleWidget::doAction(name);
+    }
+    QStringList keyBindingsForAction(const QString &name) const override
+    {
+        if (const QAction *action = command(name))
+            return { action->shortcut().toString(QKeySequence::NativeText) };
+        return QAccessibleWidget::keyBindingsForAction(name);
+    }
     QSize imageSize() const override { return widget()->contentsRect().size(); }
     QPoint imagePosition() const override
     {
@@ -75,6 +99,14 @@ public:
     }
 
 private:
+    QAction *command(const QString &name) const
+    {
+        for (QAction *action : widget()->actions())
+            if (action->isEnabled() && QString(action->text()).remove(u'&') == name)
+                return action;
+        return nullptr;
+    }
+
     const PictureDescription &m_description;
 };
 

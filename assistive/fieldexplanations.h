@@ -38,6 +38,10 @@ public:
 
     // The last Calculate; nothing at start and after Clear.
     void setCalculation(std::shared_ptr<const CalculatePresentation> calculation);
+    const std::shared_ptr<const CalculatePresentation> &calculation() const
+    {
+        return m_calculation;
+    }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

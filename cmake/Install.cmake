@@ -3,12 +3,19 @@
 include(GNUInstallDirs)
 
 install(TARGETS vertisel RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+if(VERTISEL_PRINT_MODULE)
+    install(TARGETS printing LIBRARY DESTINATION ${VERTISEL_PRIVATE_LIBDIR})
+endif()
 if(UNIX AND NOT APPLE AND NOT EMSCRIPTEN)
     # Built and linked as Debian hardens its programs (checked C library calls
     # need optimization and stay out of the sanitizer and coverage builds); Qt
     # comes from the system, so the installed program needs no RUNPATH.
     if(NOT VERTISEL_SANITIZE AND NOT VERTISEL_COVERAGE AND NOT VERTISEL_BUILD_FUZZ)
-        foreach(target vertisel startup app assistive content canvas geometry)
+        set(hardened vertisel startup app assistive content canvas geometry solution)
+        if(VERTISEL_PRINT_MODULE)
+            list(APPEND hardened printing)
+        endif()
+        foreach(target IN LISTS hardened)
             target_compile_options(${target} PRIVATE -fstack-protector-strong
                 $<$<NOT:$<CONFIG:Debug>>:-D_FORTIFY_SOURCE=2>)
         endforeach()
@@ -24,6 +31,8 @@ if(UNIX AND NOT APPLE AND NOT EMSCRIPTEN)
                 COMMAND_ERROR_IS_FATAL ANY)
         endif()")
 
+    install(FILES packaging/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
+        RENAME vertisel)
     install(FILES content/desktop/${VERTISEL_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
     install(FILES content/desktop/${VERTISEL_APP_ID}.metainfo.xml

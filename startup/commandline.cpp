@@ -20,15 +20,22 @@ struct OwnOptions
         QStringLiteral("Displays this help and exits.") };
     QCommandLineOption version { { QStringLiteral("v"), QStringLiteral("version") },
         QStringLiteral("Displays version information.") };
+    // Read before anything else (see exportcommand.h); named here for the help.
+    QCommandLineOption exportTo { QStringLiteral("export"),
+        QStringLiteral("Writes the worked solution for the eight numbers X1 Y1 X2 Y2 X1 Y1 X2 Y2 "
+                       "(line 1, then line 2) to FILE, without a window: .pdf, .html, .tex or "
+                       ".txt; the figure alone as .svg or .png."),
+        QStringLiteral("FILE") };
 
     OwnOptions()
     {
         parser.setApplicationDescription(QStringLiteral(
             "Finds where two lines cross, each given by two points, and draws the construction.\n"
-            "The window is in Bulgarian; it has no settings and saves nothing."));
+            "The window is in Bulgarian; it has no settings."));
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
         parser.addOption(help);
         parser.addOption(version);
+        parser.addOption(exportTo);
     }
 };
 
@@ -111,6 +118,9 @@ std::optional<int> handleCommandLine(int argc, char *argv[])
     own.parser.parse(QCoreApplication::arguments());
     if (own.parser.isSet(own.help)) {
         std::fputs(qPrintable(own.parser.helpText()), stdout);
+        std::fputs("\nExample, an answer key in PDF:\n"
+                   "  vertisel --export key.pdf 1 15 10 15 5 1 5 25\n",
+            stdout);
         return 0;
     }
     if (own.parser.isSet(own.version)) {

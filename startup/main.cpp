@@ -1,6 +1,7 @@
 #include "app/vertisel.h"
 #include "startup/applicationinfo.h"
 #include "startup/commandline.h"
+#include "startup/exportcommand.h"
 #include "startup/platformchoice.h"
 #ifdef Q_OS_WASM
 #include "startup/webaccessibility.h"
@@ -13,6 +14,8 @@
 
 int main(int argc, char *argv[])
 {
+    if (const std::optional<int> status = runExportCommand(argc, argv))
+        return *status;
     if (const std::optional<int> status = handleCommandLine(argc, argv))
         return *status;
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS) && !defined(Q_OS_WASM)

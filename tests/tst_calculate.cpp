@@ -1,8 +1,13 @@
 #include "windowprobe.h"
 
+#include "app/solutioncommands.h"
+#include "assistive/announcer.h"
+
 #include <QAccessible>
+#include <QClipboard>
 #include <QHelpEvent>
 #include <QLocale>
+#include <QMimeData>
 #include <QToolTip>
 
 #include <limits>
@@ -21,6 +26,8 @@ private slots:
     void keepsClickCountAndInputs();
     void storesPointOnlyWhenFinite();
     void explanationsFollowCalculateAndClear();
+    void copyKeys_data();
+    void copyKeys();
 };
 
 #ifdef VERTISEL_COUNT_SCANS
@@ -282,6 +289,66 @@ void TestCalculate::explanationsFollowCalculateAndClear()
     for (const QString &line : probe.field(kLine1X2)->toolTip().split(u'\n'))
         QVERIFY(QFontMetrics(QToolTip::font()).horizontalAdvance(line)
             <= w.screen()->availableGeometry().width());
+}
+
+void TestCalculate::copyKeys_data()
+{
+    QTest::addColumn<bool>("calculated");
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QStringList>("formats"); // on the clipboard after the key
+    QTest::addColumn<QString>("told");
+
+    const int ctrl = Qt::ControlModifier, ctrlShift = Qt::ControlModifier | Qt::ShiftModifier;
+    const QStringList figure { "image/png", "image/svg+xml" };
+    const QStringList solution { "text/plain", "text/html" };
+    QTest::newRow("Ctrl+C on the canvas: the figure")
+        << true << "Picture1" << ctrl << figure << "Чертежът е копиран";
+    QTest::newRow("Ctrl+Shift+C in a field: the solution")
+        << true << "Text2_0" << ctrlShift << solution << "Решението е копирано";
+    QTest::newRow("Ctrl+Shift+C on the canvas: the solution")
+        << true << "Picture1" << ctrlShift << solution << "Решението е копирано";
+    QTest::newRow("Ctrl+C in a field: its own text")
+        << true << "Text2_0" << ctrl << QStringList { "text/plain" } << "";
+    QTest::newRow("before Calculate: nothing yet")
+        << false << "Picture1" << ctrl << QStringList() << SolutionCommands::nothingYet();
+}
+
+void TestCalculate::copyKeys()
+{
+    QFETCH(bool, calculated);
+    QFETCH(QString, focus);
+    QFETCH(int, modifiers);
+    QFETCH(QStringList, formats);
+    QFETCH(QString, told);
+    Vertisel w;
+    WindowProbe probe { w };
+    QWindow *window = probe.handle();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    typeInputs(probe, { "1", "15", "10", "15", "5", "1", "5", "25" });
+    if (calculated)
+        probe.calculate();
+    QGuiApplication::clipboard()->clear();
+    auto *control = w.findChild<QWidget *>(focus);
+    control->setFocus();
+    if (auto *field = qobject_cast<QLineEdit *>(control))
+        field->selectAll();
+    w.findChild<Announcer *>()->announce(QString());
+    QTest::keyClick(window, Qt::Key_C, Qt::KeyboardModifiers(modifiers));
+    const QMimeData *copied = QGuiApplication::clipboard()->mimeData();
+    QStringList present;
+    for (const QString &format :
+        QStringList { "text/plain", "text/html", "image/png", "image/svg+xml" })
+        if (copied && copied->hasFormat(format))
+            present << format;
+    QCOMPARE(present, formats);
+    QCOMPARE(w.findChild<Announcer *>()->message(), told);
+    if (formats == QStringList { "text/plain" })
+        QCOMPARE(copied->text(), QStringLiteral("1"));
+    else if (formats.contains("text/html")) {
+        QVERIFY(copied->text().contains("15.0000"));
+        QVERIFY(copied->html().contains("<math xmlns=\"http://www.w3.org/1998/Math/MathML\">"));
+    }
 }
 
 QTEST_MAIN(TestCalculate)

@@ -1,6 +1,8 @@
+#include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QXmlStreamReader>
 
 // The installed command as a user or a desktop starts it: options, and what
 // happens when it has no display to open the window on.
@@ -11,6 +13,8 @@ class TestCommandLine : public QObject
 private slots:
     void run_data();
     void run();
+    void exportFile_data();
+    void exportFile();
 };
 
 void TestCommandLine::run_data()
@@ -24,8 +28,8 @@ void TestCommandLine::run_data()
 
     const QStringList none;
     QTest::newRow("help") << QStringList { "--help" } << none << 0
-                          << QString("Options:\n  -h, --help     Displays this help and exits.\n"
-                                     "  -v, --version  Displays version information.\n")
+                          << QString("  -v, --version    Displays version information.\n"
+                                     "  --export <FILE>  Writes the worked solution")
                           << QString();
     QTest::newRow("version") << QStringList { "--version" } << none << 0
                              << QString("Vertisel 1.0.0.0\n") << QString();
@@ -48,6 +52,17 @@ void TestCommandLine::run_data()
         << QStringList { "-qwindowtitle", "T", "-qwindowicon", "i.png", "-plugin", "p",
                "-platformpluginpath", "/nonexistent", "--platform", "nosuch" }
         << none << 1 << QString() << QString("platform plugin 'nosuch' is not installed");
+    const QStringList task { "1", "15", "10", "15", "5", "1", "5", "25" };
+    QTest::newRow("export, unknown extension")
+        << (QStringList { "--export", "key.doc" } + task) << none << 2 << QString()
+        << QString("cannot tell the format of 'key.doc' from its extension; use .pdf, .html");
+    QTest::newRow("export, seven numbers") << (QStringList { "--export", "key.pdf" } + task.mid(1))
+                                           << none << 2 << QString() << QString("got 7 numbers");
+    QTest::newRow("export, no file")
+        << QStringList { "--export" } << none << 2 << QString() << QString("got no file");
+    QTest::newRow("export, folder missing")
+        << (QStringList { "--export", "/nonexistent/key.pdf" } + task) << none << 1 << QString()
+        << QString("cannot write '/nonexistent/key.pdf'");
     QTest::newRow("no display variable")
         << QStringList() << none << 1 << QString() << QString("DISPLAY is not set");
     QTest::newRow("X server gone") << QStringList() << QStringList { "DISPLAY=:4093" } << 1
@@ -99,6 +114,98 @@ void TestCommandLine::run()
         QVERIFY2(
             err.startsWith(QStringLiteral("vertisel: ")) && err.count(u'\n') == 1, qPrintable(err));
         QVERIFY2(err.contains(error), qPrintable(err));
+    }
+}
+
+// The export without any display, in each format, checked by what a reader
+// of the file finds: the results as the fields show them in the user's
+// locale, coordinates for machines with a decimal point.
+void TestCommandLine::exportFile_data()
+{
+    QTest::addColumn<QString>("numbers");
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("extension");
+    QTest::addColumn<QStringList>("contains");
+
+    const QString task = "1 15 10 15 5 1 5 25"; // crossing at (5; 15)
+    const QString third = "0 0 1 2 0 1 1 0"; // at (1/3; 2/3)
+    const QString parallel = "0 0 10 10 0 5 10 15";
+    const QString mathMl = "<math xmlns=\"http://www.w3.org/1998/Math/MathML\">";
+    QTest::newRow("task, text") << task << "C"
+                                << "txt"
+                                << QStringList { "A2 = y1 − y2 = 1 − 25 = −24.0000", "999.9999",
+                                       "T (5.0000; 15.0000)" };
+    QTest::newRow("task, HTML") << task << "C"
+                                << "html"
+                                << QStringList { "lang=\"bg\"", mathMl, "<mn>15.0000</mn>",
+                                       "<title id=\"figure-title\">Чертеж" };
+    QTest::newRow("task, LaTeX") << task << "C"
+                                 << "tex"
+                                 << QStringList { "\\usepackage[bulgarian]{babel}", "{tikzpicture}",
+                                        "$T\\left(5.0000;" };
+    QTest::newRow("task, SVG") << task << "C"
+                               << "svg"
+                               << QStringList { "width=\"52.9mm\" height=\"51.9mm\"", "<desc" };
+    QTest::newRow("task, PDF") << task << "C"
+                               << "pdf" << QStringList { "/MediaBox [0 0 595.000000 842.000000]" };
+    QTest::newRow("task, PNG") << task << "C"
+                               << "png" << QStringList();
+    QTest::newRow("fraction, text, Bulgarian")
+        << third << "bg_BG.UTF-8"
+        << "txt" << QStringList { "= 1/3 ≈ 0,3333", "T (0,3333; 0,6667)" };
+    QTest::newRow("fraction, HTML, Bulgarian")
+        << third << "bg_BG.UTF-8"
+        << "html"
+        << QStringList { "<mfrac><mrow><mn>1</mn></mrow><mrow><mn>3</mn></mrow></mfrac>",
+               "<mn>0,6667</mn>", "cx=\"0.3\" cy=\"0.7\"" };
+    QTest::newRow("fraction, LaTeX, Bulgarian")
+        << third << "bg_BG.UTF-8"
+        << "tex" << QStringList { "\\frac{2}{3}", "0{,}6667", "(0.3,0.7) circle" };
+    QTest::newRow("fraction, SVG, Bulgarian") << third << "bg_BG.UTF-8"
+                                              << "svg" << QStringList { "cx=\"0.3\" cy=\"0.7\"" };
+    QTest::newRow("parallel, text")
+        << parallel << "C"
+        << "txt" << QStringList { "успоредни", "нямат една пресечна точка" };
+    QTest::newRow("parallel, HTML") << parallel << "C"
+                                    << "html" << QStringList { "успоредни", mathMl };
+    QTest::newRow("parallel, SVG") << parallel << "C"
+                                   << "svg" << QStringList { "<line" };
+}
+
+void TestCommandLine::exportFile()
+{
+    QFETCH(QString, numbers);
+    QFETCH(QString, locale);
+    QFETCH(QString, extension);
+    QFETCH(QStringList, contains);
+
+    QTemporaryDir folder;
+    const QString file = folder.filePath("key." + extension);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char *name : { "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANG" })
+        env.remove(QString::fromLatin1(name));
+    env.insert("LC_ALL", locale);
+    QProcess program;
+    program.setProcessEnvironment(env);
+    program.start(VERTISEL_EXECUTABLE, QStringList { "--export", file } + numbers.split(' '));
+    QVERIFY(program.waitForFinished(20000));
+    QCOMPARE(program.readAllStandardError(), QByteArray());
+    QCOMPARE(program.exitCode(), 0);
+    QFile written(file);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    const QByteArray bytes = written.readAll();
+    const QString text = QString::fromUtf8(bytes);
+    for (const QString &part : contains)
+        QVERIFY2(text.contains(part), qPrintable(part + " missing from\n" + text.left(4000)));
+    if (extension == "svg" || extension == "html") {
+        QXmlStreamReader xml(bytes);
+        while (!xml.atEnd())
+            xml.readNext();
+        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+    } else if (extension == "png") {
+        QCOMPARE(QImage::fromData(bytes, "PNG").size(), QSize(800, 784));
+    } else if (extension == "pdf") {
+        QCOMPARE(bytes.count("/Type /Page\n"), 1);
     }
 }
 

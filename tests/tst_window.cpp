@@ -3,12 +3,15 @@
 #include "app/captioncolours.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QTimer>
 
 #include <memory>
 
@@ -32,6 +35,8 @@ private slots:
     void resultFieldsRejectTyping();
     void accessibility_data();
     void accessibility();
+    void contextMenus_data();
+    void contextMenus();
 };
 
 void TestWindow::window()
@@ -376,6 +381,71 @@ void TestWindow::accessibility()
     QAccessibleInterface *window = QAccessible::queryAccessibleInterface(&w);
     for (int i = 0; i < window->childCount(); ++i)
         QVERIFY(window->child(i)->object()->objectName() != QLatin1String("Picture2"));
+}
+
+void TestWindow::contextMenus_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("key"); // 0: a right press
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QStringList>("entries"); // empty: no menu
+
+    const QStringList commands { "Копирай чертежа", "Копирай решението", "Запиши решението…",
+        "Отпечатай решението…" };
+    // Qt's own entries in Bulgarian, then the commands.
+    QTest::newRow("input field") << "Text2_0" << 0 << 0
+                                 << (QStringList { "&Отмяна", "&Поставяне", "Избиране на всичко" }
+                                        + commands.mid(1));
+    QTest::newRow("result field") << "Text2_17" << 0 << 0
+                                  << (QStringList { "&Копиране" } + commands.mid(1));
+    QTest::newRow("task text") << "Text1_0" << 0 << 0
+                               << (QStringList { "&Копиране" } + commands.mid(1));
+    QTest::newRow("canvas, Menu key") << "Picture1" << int(Qt::Key_Menu) << 0 << commands;
+    QTest::newRow("canvas, Shift+F10")
+        << "Picture1" << int(Qt::Key_F10) << int(Qt::ShiftModifier) << commands;
+    // A right press on the canvas sets a point, as every press does.
+    QTest::newRow("canvas, right press") << "Picture1" << 0 << 0 << QStringList();
+    QTest::newRow("caption") << "Label2_0" << 0 << 0 << commands;
+    QTest::newRow("button") << "Command1_0" << 0 << 0 << QStringList();
+}
+
+void TestWindow::contextMenus()
+{
+    QFETCH(QString, name);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QStringList, entries);
+    Vertisel w;
+    WindowProbe probe { w };
+    QWidget *control = w.findChild<QWidget *>(name);
+    QWindow *window = probe.handle();
+    QStringList shown;
+    // The menu runs its own loop; it is read and closed from there.
+    QTimer::singleShot(100, &w, [&shown] {
+        if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
+            for (const QAction *action : menu->actions())
+                if (!action->isSeparator())
+                    shown << action->text().section(u'\t', 0, 0);
+            menu->close();
+        }
+    });
+    if (key) {
+        control->setFocus();
+        QTest::keyClick(window, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    } else {
+        probe.click(control, control->rect().center(), Qt::RightButton);
+    }
+    QTest::qWait(200);
+    for (const QString &entry : entries)
+        QVERIFY2(shown.contains(entry), qPrintable(shown.join(" | ")));
+    QCOMPARE(shown.isEmpty(), entries.isEmpty());
+    if (name == "Picture1") {
+        // A screen reader finds the same commands among the canvas's actions.
+        QAccessibleInterface *canvas = QAccessible::queryAccessibleInterface(control);
+        for (const QString &command : QStringList { "Копирай чертежа", "Запиши решението…" })
+            QVERIFY(canvas->actionInterface()->actionNames().contains(command));
+        QVERIFY(canvas->text(QAccessible::Description).contains("Ctrl+Shift+C"));
+    }
 }
 
 QTEST_MAIN(TestWindow)

@@ -4,10 +4,15 @@
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 cd "$ROOT" || exit 1
 
-# Packages every build needs: compiler, build tools, Qt 6 Widgets, Boost's
-# headers (exact rationals) and the metric-compatible serif font that stands
-# in for Times New Roman.
-BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev libboost-dev fonts-liberation fontconfig)
+# Packages every build needs: compiler, build tools, Qt 6 Widgets, Qt's own
+# Bulgarian translation (built into the program), Boost's headers (exact
+# rationals) and the metric-compatible serif font that stands in for Times
+# New Roman.
+BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-translations-l10n libboost-dev
+    fonts-liberation fontconfig)
+# What reads the exported documents in the tests: pdflatex with babel's
+# Bulgarian, T2A and TikZ, and pdftotext and pdfinfo.
+EXPORT_PACKAGES=(texlive-latex-base texlive-lang-cyrillic texlive-pictures poppler-utils)
 # The running program under a real AT-SPI client and by keys alone: session
 # bus, at-spi bus, the Python client, a virtual X server and key presses.
 A11Y_PACKAGES=(at-spi2-core python3-pyatspi dbus xvfb xauth xdotool)

@@ -10,7 +10,9 @@ qt_source_version() {
         || die "qt6-base-dev-tools is not installed"
 }
 
-# Everything left out is unused by the program; tablet events need the
+# Everything left out is unused by the program; print support is in, for
+# the printer dialog and the printed page (linked into the program, which
+# loads the print spooler's library when it starts); tablet events need the
 # wintab header that Debian's source drops; DirectWrite goes off with
 # Direct2D, which needs it, so fonts go through GDI (Qt 6.4's default).
 # OpenGL goes through INPUT_opengl: with FEATURE_opengl alone, the windows
@@ -20,7 +22,7 @@ QT_WINDOWS_FLAGS=(
     -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
     -DFEATURE_network=OFF -DFEATURE_sql=OFF -DFEATURE_dbus=OFF -DINPUT_opengl=no
-    -DFEATURE_vulkan=OFF -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF
+    -DFEATURE_vulkan=OFF -DFEATURE_printsupport=ON -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF
     -DFEATURE_tabletevent=OFF
     -DFEATURE_direct2d=OFF -DFEATURE_directwrite=OFF -DFEATURE_directwrite3=OFF
     -DFEATURE_png=ON -DFEATURE_jpeg=ON -DFEATURE_freetype=ON -DFEATURE_harfbuzz=ON

@@ -352,10 +352,55 @@ async function installed(browser) {
   rmSync(root, { recursive: true, force: true });
 }
 
+// The worked solution leaves the page: a copy puts its text on the page's
+// clipboard, a save arrives as a download.
+async function solutionOut(browser) {
+  const page = await open(browser, { width: 1024, height: 768, deviceScaleFactor: 1 }, "en-US");
+  await browser.defaultBrowserContext().overridePermissions(server.url,
+    ["clipboard-read", "clipboard-write", "clipboard-sanitized-write"]);
+  const downloads = mkdtempSync(join(tmpdir(), "vertisel-downloads-"));
+  const cdp = await browser.target().createCDPSession();
+  await cdp.send("Browser.setDownloadBehavior", { behavior: "allow", downloadPath: downloads });
+  const place = await placeOf(page);
+  const example = { Text2_0: "1", Text2_1: "15", Text2_2: "10", Text2_3: "15",
+    Text2_7: "5", Text2_8: "1", Text2_9: "5", Text2_10: "25" };
+  for (const [field, text] of Object.entries(example)) {
+    await page.mouse.click(...place.css(inputAt[field]));
+    await page.keyboard.type(text);
+  }
+  await page.mouse.click(...place.css(calculate));
+  await stateWhen(page, (s) => s.fields.Text2_15 === "15.0000", "solution: the task's example calculated");
+  const withKeys = async (keys, key) => {
+    for (const k of keys) await page.keyboard.down(k);
+    await page.keyboard.press(key);
+    for (const k of keys.reverse()) await page.keyboard.up(k);
+  };
+  await withKeys(["Control", "Shift"], "KeyC");
+  let copied = "";
+  for (const deadline = Date.now() + 5000; !copied.includes("15.0000") && Date.now() < deadline;)
+    copied = await page.evaluate(() => navigator.clipboard.readText().catch(() => ""));
+  check(copied.includes("Пресечна точка на две прави") && copied.includes("T (5.0000; 15.0000)"),
+    `solution: Ctrl+Shift+C puts the solution's text on the clipboard (${copied.length} characters)`);
+  // Ctrl+S offers the formats; the first, HTML, is chosen by keys.
+  await withKeys(["Control"], "KeyS");
+  await new Promise((r) => setTimeout(r, 300));
+  await page.keyboard.press("ArrowDown");
+  await page.keyboard.press("Enter");
+  const saved = join(downloads, "решение.html");
+  let html = "";
+  for (const deadline = Date.now() + 10000; !html && Date.now() < deadline; await new Promise((r) => setTimeout(r, 100)))
+    try { html = readFileSync(saved, "utf8"); } catch { html = ""; }
+  check(html.includes('<math xmlns="http://www.w3.org/1998/Math/MathML">') && html.includes("15.0000"),
+    `solution: Ctrl+S, HTML arrives as a download (${html.length} bytes)`);
+  await page.close();
+  rmSync(downloads, { recursive: true, force: true });
+}
+
 const server = await serve(site);
 const browser = await launchChromium();
 try {
   await desktop(browser);
+  await solutionOut(browser);
   await phone(browser);
   for (const name of Object.keys(phones)) await phoneKeyboard(browser, name);
   await screenReader(browser);

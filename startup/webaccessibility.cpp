@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QEvent>
+#include <QHash>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
@@ -61,12 +62,30 @@ QAccessible::Id idOf(QObject *object)
     return node ? QAccessible::uniqueId(node) : 0;
 }
 
+// Each control's place in WINDOW's Tab order, from 1 at FIRST, the control
+// that has the focus at start; the page's elements keep it, so that the
+// browser leaves the window and comes back in at the order's ends.
+QHash<const QObject *, int> tabStops(QWidget *window, QWidget *first)
+{
+    QHash<const QObject *, int> stops;
+    QWidget *const start = first ? first : window;
+    QWidget *widget = start;
+    do {
+        if (widget != window && (widget->focusPolicy() & Qt::TabFocus)
+            && widget->isVisibleTo(window) && widget->isEnabled())
+            stops.insert(widget, int(stops.size()) + 1);
+        widget = widget->nextInFocusChain();
+    } while (widget && widget != start);
+    return stops;
+}
+
 class WebMirror : public QObject
 {
 public:
     explicit WebMirror(QWidget &window)
         : QObject(&window)
         , m_window(&window)
+        , m_firstStop(window.focusWidget())
     {
         connect(qApp, &QApplication::focusChanged, this, [this] { scheduleSync(); });
         window.installEventFilter(this);
@@ -89,7 +108,7 @@ public:
         if (!root)
             return;
         val nodes = val::array();
-        addNodes(root, 0, nodes);
+        addNodes(root, 0, tabStops(m_window, m_firstStop), nodes);
         bridge().call<void>("sync", nodes);
         bridge().call<void>("focus", idOf(QApplication::focusWidget()));
     }
@@ -122,7 +141,8 @@ private:
             accessibility->setActive(true);
     }
 
-    void addNodes(QAccessibleInterface *parent, QAccessible::Id parentId, val &nodes) const
+    void addNodes(QAccessibleInterface *parent, QAccessible::Id parentId,
+        const QHash<const QObject *, int> &stops, val &nodes) const
     {
         const QPoint origin = parent->rect().topLeft();
         for (int i = 0; i < parent->childCount(); ++i) {
@@ -141,6 +161,11 @@ private:
             item.set("description", node->text(QAccessible::Description).toStdString());
             item.set("value", node->text(QAccessible::Value).toStdString());
             item.set("readOnly", bool(state.readOnly));
+            item.set("tab", stops.value(node->object()));
+            // A caption of a field, whose name already says it.
+            item.set("caption",
+                node->role() == QAccessible::StaticText
+                    && !node->relations(QAccessible::Labelled).isEmpty());
             item.set("place",
                 val::array(
                     std::vector<int> { place.x(), place.y(), place.width(), place.height() }));
@@ -153,11 +178,12 @@ private:
             }
             nodes.call<void>("push", item);
             if (std::strcmp(kind, "group") == 0)
-                addNodes(node, id, nodes);
+                addNodes(node, id, stops, nodes);
         }
     }
 
     QWidget *m_window;
+    QPointer<QWidget> m_firstStop;
     bool m_syncQueued = false;
     bool m_painted = false;
 };

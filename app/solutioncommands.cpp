@@ -65,6 +65,9 @@ SolutionCommands::SolutionCommands(
         QKeySequence(Qt::CTRL | Qt::Key_C), &SolutionCommands::copyFigure);
     copyFigure->setShortcutContext(Qt::WidgetShortcut);
     m_canvas->addAction(copyFigure);
+    // Elsewhere Ctrl+C is the field's own Copy: the figure's entry there names no key.
+    m_copyFigureElsewhere = new QAction(copyFigure->text(), this);
+    connect(m_copyFigureElsewhere, &QAction::triggered, this, &SolutionCommands::copyFigure);
     for (QAction *command :
         { addCommand(QStringLiteral("Копирай решението"),
               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &SolutionCommands::copySolution),
@@ -270,10 +273,17 @@ void SolutionCommands::showMenu(QMenu *menu, const QPoint &globalPosition)
     menu->popup(globalPosition);
 }
 
-void SolutionCommands::showCommandMenu(const QPoint &globalPosition)
+QList<QAction *> SolutionCommands::commandsAway() const
+{
+    QList<QAction *> commands = m_commands;
+    commands.first() = m_copyFigureElsewhere;
+    return commands;
+}
+
+void SolutionCommands::showCommandMenu(const QPoint &globalPosition, bool onCanvas)
 {
     auto *menu = new QMenu(m_window);
-    menu->addActions(m_commands);
+    menu->addActions(onCanvas ? m_commands : commandsAway());
     showMenu(menu, globalPosition);
 }
 
@@ -296,7 +306,7 @@ bool SolutionCommands::canvasEvent(QEvent *event)
         const QPoint at = m_canvas->keyboardCursorShown()
             ? area.topLeft() + m_canvas->keyboardCursor()
             : area.center();
-        showCommandMenu(m_canvas->mapToGlobal(at));
+        showCommandMenu(m_canvas->mapToGlobal(at), true);
     }
     m_sinceKeyboardMenu.start();
     return true;
@@ -314,7 +324,7 @@ bool SolutionCommands::eventFilter(QObject *watched, QEvent *event)
         // button is a control, and keeps none.
         if (qobject_cast<QAbstractButton *>(m_window->childAt(request->pos())))
             return false;
-        showCommandMenu(request->globalPos());
+        showCommandMenu(request->globalPos(), false);
         return true;
     }
     // A field's own menu, the commands below its standard entries.
@@ -329,7 +339,7 @@ bool SolutionCommands::eventFilter(QObject *watched, QEvent *event)
     if (!menu)
         return false;
     menu->addSeparator();
-    menu->addActions(m_commands);
+    menu->addActions(commandsAway());
     showMenu(menu, request->globalPos());
     return true;
 }

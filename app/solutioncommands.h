@@ -57,14 +57,16 @@ private:
         const CalculatePresentation &calculated, ExportFormat format, const QString &fileName);
     void tell(const QString &message);
     void showMenu(QMenu *menu, const QPoint &globalPosition);
-    void showCommandMenu(const QPoint &globalPosition);
+    void showCommandMenu(const QPoint &globalPosition, bool onCanvas);
+    QList<QAction *> commandsAway() const;
     bool canvasEvent(QEvent *event);
 
     QWidget *m_window;
     DrawingCanvas *m_canvas;
     Announcer *m_announcer;
     CalculationSource m_source;
-    QList<QAction *> m_commands;
+    QList<QAction *> m_commands; // the figure's copy first
+    QAction *m_copyFigureElsewhere = nullptr;
     // A Menu key makes some window systems send a context menu event as well
     // as the key: the second within a moment of the first opens nothing.
     QElapsedTimer m_sinceKeyboardMenu;

@@ -390,19 +390,20 @@ void TestWindow::contextMenus_data()
     QTest::addColumn<int>("modifiers");
     QTest::addColumn<QStringList>("entries"); // empty: no menu
 
-    const QStringList commands { "Копирай чертежа", "Копирай решението", "Запиши решението…",
-        "Отпечатай решението…" };
+    // Ctrl+C copies the figure only on the canvas; elsewhere it is the field's own Copy.
+    const QStringList commands { "Копирай чертежа", "Копирай решението\tCtrl+Shift+C",
+        "Запиши решението…\tCtrl+S", "Отпечатай решението…\tCtrl+P" };
+    const QStringList onCanvas = QStringList { "Копирай чертежа\tCtrl+C" } + commands.mid(1);
     // Qt's own entries in Bulgarian, then the commands.
     QTest::newRow("input field") << "Text2_0" << 0 << 0
                                  << (QStringList { "&Отмяна", "&Поставяне", "Избиране на всичко" }
-                                        + commands.mid(1));
+                                        + commands);
     QTest::newRow("result field") << "Text2_17" << 0 << 0
-                                  << (QStringList { "&Копиране" } + commands.mid(1));
-    QTest::newRow("task text") << "Text1_0" << 0 << 0
-                               << (QStringList { "&Копиране" } + commands.mid(1));
-    QTest::newRow("canvas, Menu key") << "Picture1" << int(Qt::Key_Menu) << 0 << commands;
+                                  << (QStringList { "&Копиране" } + commands);
+    QTest::newRow("task text") << "Text1_0" << 0 << 0 << (QStringList { "&Копиране" } + commands);
+    QTest::newRow("canvas, Menu key") << "Picture1" << int(Qt::Key_Menu) << 0 << onCanvas;
     QTest::newRow("canvas, Shift+F10")
-        << "Picture1" << int(Qt::Key_F10) << int(Qt::ShiftModifier) << commands;
+        << "Picture1" << int(Qt::Key_F10) << int(Qt::ShiftModifier) << onCanvas;
     // A right press on the canvas sets a point, as every press does.
     QTest::newRow("canvas, right press") << "Picture1" << 0 << 0 << QStringList();
     QTest::newRow("caption") << "Label2_0" << 0 << 0 << commands;
@@ -425,7 +426,10 @@ void TestWindow::contextMenus()
         if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
             for (const QAction *action : menu->actions())
                 if (!action->isSeparator())
-                    shown << action->text().section(u'\t', 0, 0);
+                    shown << action->text().section(u'\t', 0, 0)
+                            + (action->shortcut().isEmpty()
+                                    ? QString()
+                                    : u'\t' + action->shortcut().toString());
             menu->close();
         }
     });

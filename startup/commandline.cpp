@@ -119,7 +119,11 @@ std::optional<int> handleCommandLine(int argc, char *argv[])
     if (own.parser.isSet(own.help)) {
         std::fputs(qPrintable(own.parser.helpText()), stdout);
         std::fputs("\nExample, an answer key in PDF:\n"
-                   "  vertisel --export key.pdf 1 15 10 15 5 1 5 25\n",
+                   "  vertisel --export key.pdf 1 15 10 15 5 1 5 25\n"
+                   "Thirty answer keys, one per line of tasks.txt (eight numbers each):\n"
+                   "  n=0; while read -r a b c d e f g h; do n=$((n + 1));\n"
+                   "    vertisel --export \"key-$n.pdf\" $a $b $c $d $e $f $g $h || break;\n"
+                   "  done < tasks.txt\n",
             stdout);
         return 0;
     }

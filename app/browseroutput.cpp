@@ -38,11 +38,28 @@ void downloadFile(const QString &name, const QByteArray &content, const QString 
         val::global("URL")["revokeObjectURL"].call<val>("bind", val::global("URL"), url), 60000);
 }
 
-void writePageClipboard(const QString &text, const QString &html, const QByteArray &png)
+bool writePageClipboard(const QString &text, const QString &html, const QByteArray &png)
 {
     const val clipboard = val::global("navigator")["clipboard"];
-    if (clipboard.isUndefined() || val::global("ClipboardItem").isUndefined())
-        return;
+    if (clipboard.isUndefined() || val::global("ClipboardItem").isUndefined()) {
+        // A page served over plain http (a school's server by its address)
+        // has no clipboard API; the browser's copy command still takes text
+        // and HTML, while the key that asked for it is being handled.
+        if (text.isEmpty())
+            return false;
+        const val copyByCommand =
+            val::global("Function")
+                .new_(std::string("text"), std::string("html"),
+                    std::string(
+                        "const put = (e) => { e.stopImmediatePropagation(); e.preventDefault();"
+                        " e.clipboardData.setData('text/plain', text);"
+                        " if (html) e.clipboardData.setData('text/html', html); };"
+                        "window.addEventListener('copy', put, true);"
+                        "try { return document.execCommand('copy'); } catch (error) { return "
+                        "false; }"
+                        " finally { window.removeEventListener('copy', put, true); }"));
+        return copyByCommand(text.toStdString(), html.toStdString()).as<bool>();
+    }
     val parts = val::object();
     if (!text.isEmpty())
         parts.set("text/plain", blobOf(text.toUtf8(), "text/plain"));
@@ -52,9 +69,10 @@ void writePageClipboard(const QString &text, const QString &html, const QByteArr
         parts.set("image/png", blobOf(png, "image/png"));
     val items = val::array();
     items.call<void>("push", val::global("ClipboardItem").new_(parts));
-    // Refused without the page's focus: nothing to be done about it here.
+    // Refused without the page's focus, which the key that asked for it gives.
     clipboard.call<val>("write", items)
         .call<val>("catch", val::global("Function").new_(std::string("")));
+    return true;
 }
 
 void printInBrowser(const QString &html)

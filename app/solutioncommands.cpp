@@ -151,7 +151,11 @@ void SolutionCommands::copyFigure()
     const SolutionFigure figure = solutionFigure(*calculated);
     const QImage image = figureImage(figure);
 #ifdef Q_OS_WASM
-    writePageClipboard(QString(), QString(), pngOf(image));
+    if (!writePageClipboard(QString(), QString(), pngOf(image))) {
+        tell(QStringLiteral("Браузърът не копира изображения от тази страница: запишете чертежа "
+                            "с Ctrl+S"));
+        return;
+    }
 #else
     auto *data = new QMimeData;
     data->setImageData(image);
@@ -169,7 +173,10 @@ void SolutionCommands::copySolution()
         return;
     const SolutionDocument document = solutionDocument(*calculated);
 #ifdef Q_OS_WASM
-    writePageClipboard(solutionText(document), solutionHtml(document), QByteArray());
+    if (!writePageClipboard(solutionText(document), solutionHtml(document), QByteArray())) {
+        tell(QStringLiteral("Браузърът не позволи копирането: запишете решението с Ctrl+S"));
+        return;
+    }
 #else
     auto *data = new QMimeData;
     data->setText(solutionText(document));

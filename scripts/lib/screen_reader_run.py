@@ -6,6 +6,7 @@ says of C1, k1 and X must sound, through espeak-ng's Bulgarian voice, like
 that number in Bulgarian words. The spoken log is printed and Orca's debug log
 must hold no error. Every failed check prints one "FAIL:" line."""
 
+import fcntl
 import html
 import os
 import re
@@ -23,6 +24,27 @@ EMPTY, QUIET = "Празно.", 2.5  # a step gives up after Orca is quiet that 
 LINE1 = [f"{walk.L1} {c}:" for c in ("X1", "Y1", "X2", "Y2", "A1", "B1", "C1")]
 LINE2 = [f"{walk.L2} {c}:" for c in ("X1", "Y1", "X2", "Y2", "A2", "B2", "C2")]
 K1, K2, CLEAR, TASK = f"{walk.L1} k1:", f"{walk.L2} k2:", "Изчисти", "Задача и теория"
+
+
+def take_turn(wait=600):
+    """Orca runs once per user: a second Orca refuses to start. This
+    project's screen-reader runs (the desktop's, the browser's) wait for one
+    another; an Orca of anyone else's is named. Held until the process ends."""
+    lock = open(os.path.join(tempfile.gettempdir(), f"vertisel-orca-{os.getuid()}.lock"), "w")
+    if not walk.wait_for(lambda: _locked(lock), wait):
+        raise RuntimeError(f"another screen-reader run held the turn for {wait} s")
+    if subprocess.run(["pgrep", "-u", str(os.getuid()), "-x", "orca"],
+                      stdout=subprocess.DEVNULL).returncode == 0:
+        raise RuntimeError("another Orca runs as this user, and Orca will not start a second")
+    return lock
+
+
+def _locked(lock):
+    try:
+        fcntl.flock(lock, fcntl.LOCK_EX | fcntl.LOCK_NB)
+        return True
+    except BlockingIOError:
+        return False
 
 
 def start_speech(folder, log):
@@ -282,7 +304,11 @@ def main():
     started, folder = time.monotonic(), tempfile.TemporaryDirectory(prefix="vertisel-orca-")
     debug, log = (os.path.join(folder.name, n) for n in ("orca-debug.out", "spoken.log"))
     processes = []
+    # speech-dispatcher keeps its pid file there: one of its own, so that the
+    # browser's screen-reader run on this machine does not stop this one's.
+    os.environ["XDG_RUNTIME_DIR"] = folder.name
     try:
+        turn = take_turn()  # noqa: F841 (held to the end)
         xvfb, display = walk.start_xvfb()
         processes += [xvfb, walk.start_bus(display)]
         speech, socket = start_speech(folder.name, log)

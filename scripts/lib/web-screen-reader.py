@@ -167,6 +167,7 @@ def main():
     # screen-reader run of another build on this machine does not stop it.
     os.environ["XDG_RUNTIME_DIR"] = folder.name
     try:
+        turn = reader.take_turn()  # noqa: F841 (held to the end)
         xvfb, display = walk.start_xvfb()
         processes += [xvfb, walk.start_bus(display)]
         speech, socket = reader.start_speech(folder.name, log)

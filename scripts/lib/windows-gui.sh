@@ -154,7 +154,13 @@ echo "Installer under Wine: silent install into $folder, Start-menu entry, start
 # 3. The MSI, in a fresh prefix of its own, as a deployment tool runs it.
 export WINEPREFIX=$msi_prefix
 property() { msiinfo export "$1" Property | sed -n "s/^$2\t\(.*\)\r\$/\1/p"; }
-msiexec() { wine msiexec "$1" "$(winepath -w "$2")" /qn && wineserver -w; }
+# Returns msiexec's own exit code (1618: another install still running).
+msiexec() {
+    local code=0
+    wine msiexec "$1" "$(winepath -w "$2")" /qn || code=$?
+    wineserver -w
+    return $code
+}
 # "code version" of each MSI-installed entry: the fresh prefix has none but ours.
 entries() {
     local key
@@ -170,7 +176,10 @@ folder="$WINEPREFIX/drive_c/Program Files/Vertisel"
 first="$(property "$msi" ProductCode) $(property "$msi" ProductVersion)"
 newer="$(property "$newer_msi" ProductCode) $(property "$newer_msi" ProductVersion)"
 
-msiexec /i "$msi" || die "the silent install of $(basename "$msi") failed"
+# The fresh prefix's session (its services, its first-start work) is up
+# before the first install, which would otherwise meet it half started.
+start_wine_session
+msiexec /i "$msi" || die "the silent install of $(basename "$msi") failed (msiexec exit $?)"
 [ "$(ls "$folder" 2>/dev/null | tr '\n' ' ')" = "LICENSE.txt README.txt vertisel.exe " ] \
     || die "Program Files\\Vertisel holds \"$(ls "$folder" 2>/dev/null | tr '\n' ' ')\" after the install"
 [ -n "$(links)" ] || die "the MSI made no Start-menu entry"
@@ -182,7 +191,7 @@ wine "$folder/vertisel.exe" >/dev/null 2>&1 &
 win=$(find_window) || exit 1
 wineserver -k && wineserver -w
 
-msiexec /i "$newer_msi" || die "the install of the newer $(basename "$newer_msi") failed"
+msiexec /i "$newer_msi" || die "the install of the newer $(basename "$newer_msi") failed (msiexec exit $?)"
 [ "$(entries)" = "$newer" ] || die "after the upgrade the uninstall entries are \"$(entries)\", expected \"$newer\" alone"
 msiexec /i "$msi" && die "the older $(basename "$msi") installed over the newer one"
 [ "$(entries)" = "$newer" ] || die "the refused downgrade changed the entries to \"$(entries)\""
